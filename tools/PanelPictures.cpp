@@ -54,7 +54,7 @@ QImage HomePicture() {
     DrawBubble(p, QPointF(40, 300), 120, kSageLight, 120);
     DrawBubble(p, QPointF(410, 30), 110, kRoseLight, 110);
     DrawBubble(p, QPointF(360, 290), 60, kRosePale.darker(106), 120);
-    DrawBubble(p, QPointF(90, 50), 45, kGold.lighter(130), 90);
+    DrawBubble(p, QPointF(90, 50), 50, kSageLight.lighter(104), 80);
 
     DrawSpray(p, QPointF(392, 337), 150, -26, 1.0);
     DrawSpray(p, QPointF(30, 337), 96, 18, 0.7);
@@ -69,7 +69,6 @@ QImage HomePicture() {
         DrawFlower(p, dot, 5, 5, i * 15, kRosePale.darker(110), kGold);
     }
     DrawHeart(p, emblem + QPointF(0, 2), 34, kRose);
-    DrawLeaf(p, emblem + QPointF(1, -14), 14, -50, kSage);
 
     DrawCentredText(p, QRectF(0, 128, 438, 40), kTitle, UiFont(28), kPlum);
     p.setPen(QPen(kRoseLight, 1.2));
