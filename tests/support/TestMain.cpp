@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 // Every test program runs headless on Qt's offscreen platform with one application object.
 int main(int argc, char** argv) {

@@ -1,0 +1,639 @@
+#include "platform/Controls.h"
+
+#include "platform/Forms.h"
+#include "platform/HostWidget.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace {
+
+QHash<const QWidget*, TWinControl*>& Registry() {
+    static QHash<const QWidget*, TWinControl*> registry;
+    return registry;
+}
+
+TControl* gMouseControl = nullptr;
+TWinControl* gFocused = nullptr;
+
+} // namespace
+
+void RegisterWidget(const QWidget* Widget, TWinControl* Control) {
+    Registry().insert(Widget, Control);
+}
+void UnregisterWidget(const QWidget* Widget) {
+    Registry().remove(Widget);
+}
+
+TWinControl* FindControl(const QWidget* Widget) {
+    for (const QWidget* w = Widget; w; w = w->parentWidget()) {
+        auto it = Registry().find(w);
+        if (it != Registry().end()) return *it;
+    }
+    return nullptr;
+}
+
+void PrepareHostWidget(QWidget* Widget, bool Native) {
+    Widget->setMouseTracking(true);
+    Widget->setAttribute(Qt::WA_Hover, false);
+    if (!Native) {
+        Widget->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        Widget->setAutoFillBackground(false);
+        Widget->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+TControl* MouseControl() {
+    return gMouseControl;
+}
+
+void ForgetMouseControl(TControl* Control) {
+    if (gMouseControl == Control) gMouseControl = nullptr;
+}
+
+TWinControl* FocusedWinControl() {
+    return gFocused;
+}
+
+void SetFocusedWinControlRaw(TWinControl* Control) {
+    gFocused = Control;
+}
+
+void ForgetFocusedControl(TWinControl* Control) {
+    if (gFocused == Control) gFocused = nullptr;
+}
+
+TInvalidateSpy& TWinControl::InvalidateSpy() {
+    static TInvalidateSpy spy;
+    return spy;
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+    FColor = clBtnFace;
+}
+
+TWinControl::~TWinControl() {
+    SetDestroying();
+    // Children first, while this control's widget still exists.
+    DestroyComponents();
+    for (TControl* c : std::vector<TControl*>(FControls)) c->SetParent(nullptr);
+    ForgetFocusedControl(this);
+    if (FWidget) {
+        UnregisterWidget(FWidget);
+        if (auto* h = dynamic_cast<THost<QWidget>*>(FWidget)) h->Detach();
+        FWidget->removeEventFilter(nullptr);
+        QWidget* w = FWidget;
+        FWidget = nullptr;
+        delete w;
+    }
+}
+
+QWidget* TWinControl::CreateWidget(QWidget* ParentWidget) {
+    return new THost<QWidget>(const_cast<TWinControl*>(this), ParentWidget);
+}
+
+QWidget* TWinControl::Handle() const {
+    if (FWidget) return FWidget;
+    auto* self = const_cast<TWinControl*>(this);
+    QWidget* parentWidget = Parent() ? Parent()->Handle() : nullptr;
+    FWidget = self->CreateWidget(parentWidget);
+    RegisterWidget(FWidget, self);
+    PrepareHostWidget(FWidget, FNative);
+    SyncWidgetGeometry();
+    FWidget->setEnabled(Enabled());
+    if (Cursor() != crDefault) FWidget->setCursor(CursorShape(Cursor()));
+    if (Parent()) FWidget->setVisible(Visible());
+    self->CreateWnd();
+    return FWidget;
+}
+
+void TWinControl::SyncWidgetGeometry() const {
+    if (FWidget) FWidget->setGeometry(Left(), Top(), std::max(0, Width()), std::max(0, Height()));
+}
+
+void TWinControl::SetParent(TWinControl* AParent) {
+    if (Parent() == AParent) return;
+    TControl::SetParent(AParent);
+    if (AParent) {
+        QWidget* pw = AParent->Handle();
+        if (!FWidget)
+            (void)Handle();
+        else if (FWidget->parentWidget() != pw) {
+            FWidget->setParent(pw);
+            SyncWidgetGeometry();
+        }
+        FWidget->setVisible(Visible());
+    } else if (FWidget && !IsDestroying()) {
+        FWidget->hide();
+        FWidget->setParent(nullptr);
+    }
+}
+
+void TWinControl::BoundsChanged(const TRect&) {
+    SyncWidgetGeometry();
+}
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    const bool resized = AWidth != Width() || AHeight != Height();
+    TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    // Without a shown widget no resize event comes back; align and tell the control now.
+    if (resized && (!FWidget || !FWidget->isVisible())) {
+        Realign();
+        Perform(WM_SIZE, 0, MakeLParam(ClientWidth(), ClientHeight()));
+    }
+}
+
+void TWinControl::SetVisible(bool Value) {
+    if (Visible() == Value) return;
+    TControl::SetVisible(Value);
+    if (FWidget && Parent()) FWidget->setVisible(Value);
+    Perform(CM_SHOWINGCHANGED);
+}
+
+void TWinControl::SetEnabled(bool Value) {
+    if (Enabled() == Value) return;
+    if (FWidget) FWidget->setEnabled(Value);
+    TControl::SetEnabled(Value);
+}
+
+bool TWinControl::Showing() const {
+    if (!Visible()) return false;
+    return Parent() ? Parent()->Showing() : (FWidget && FWidget->isVisible());
+}
+
+TPoint TWinControl::ClientOrigin() const {
+    if (FWidget) {
+        const QPoint p = FWidget->mapToGlobal(QPoint(0, 0));
+        return {p.x(), p.y()};
+    }
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+    FControls.push_back(AControl);
+    if (AControl->Align() != TAlign::alNone) Realign();
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+    auto it = std::find(FControls.begin(), FControls.end(), AControl);
+    if (it == FControls.end()) return;
+    if (gMouseControl == AControl) gMouseControl = nullptr;
+    FControls.erase(it);
+    if (!AControl->IsWindowed() && AControl->Visible()) InvalidateRect(AControl->BoundsRect());
+}
+
+void TWinControl::SetChildZOrder(TControl* Child, bool TopMost) {
+    auto it = std::find(FControls.begin(), FControls.end(), Child);
+    if (it == FControls.end()) return;
+    FControls.erase(it);
+    if (TopMost)
+        FControls.push_back(Child);
+    else
+        FControls.insert(FControls.begin(), Child);
+    if (Child->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(Child);
+        if (w->HandleAllocated()) TopMost ? w->Handle()->raise() : w->Handle()->lower();
+    } else {
+        Child->Invalidate();
+    }
+}
+
+bool TWinControl::ContainsControl(const TControl* Control) const {
+    for (const TControl* c = Control; c; c = c->Parent())
+        if (c == this) return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled, bool AllowWinControls) const {
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+        TControl* c = *it;
+        if (c->IsWindowed() && !AllowWinControls) continue;
+        if (!c->Visible() || !(c->Enabled() || AllowDisabled)) continue;
+        if (!PtInRect(c->BoundsRect(), Pos)) continue;
+        const TPoint local{Pos.X - c->Left(), Pos.Y - c->Top()};
+        if (c->Perform(CM_HITTEST, 0, MakeLParam(local.X, local.Y)) != 0) return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& Message) {
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+        c->WndProc(Message);
+        if (Message.Result != 0) return;
+    }
+}
+
+void TWinControl::NotifyControls(unsigned Msg) {
+    TMessage m{Msg, 0, 0, 0};
+    for (TControl* c : std::vector<TControl*>(FControls)) c->WndProc(m);
+}
+
+void TWinControl::EnableAlign() {
+    if (--FAlignLevel == 0) Realign();
+}
+
+void TWinControl::Realign() {
+    if (FAlignLevel > 0) return;
+    TRect r = ClientRect();
+    AlignControls(nullptr, r);
+}
+
+void TWinControl::AlignControls(TControl*, TRect& R) {
+    ++FAlignLevel;
+    for (TAlign a :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        for (TControl* c : std::vector<TControl*>(FControls)) {
+            if (c->Align() != a || !c->Visible()) continue;
+            switch (a) {
+            case TAlign::alTop:
+                c->SetBounds(R.Left, R.Top, R.Width(), c->Height());
+                R.Top += c->Height();
+                break;
+            case TAlign::alBottom:
+                c->SetBounds(R.Left, R.Bottom - c->Height(), R.Width(), c->Height());
+                R.Bottom -= c->Height();
+                break;
+            case TAlign::alLeft:
+                c->SetBounds(R.Left, R.Top, c->Width(), R.Height());
+                R.Left += c->Width();
+                break;
+            case TAlign::alRight:
+                c->SetBounds(R.Right - c->Width(), R.Top, c->Width(), R.Height());
+                R.Right -= c->Width();
+                break;
+            default:
+                c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+                break;
+            }
+        }
+    }
+    --FAlignLevel;
+}
+
+int TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    std::vector<TWinControl*> list;
+    for (int i = 0; i < Parent()->ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(Parent()->Controls(i))) list.push_back(w);
+    std::stable_sort(list.begin(), list.end(), [](TWinControl* a, TWinControl* b) {
+        return a->FTabOrderValue < b->FTabOrderValue;
+    });
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    FTabOrderValue = Value;
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
+    std::vector<TWinControl*> mine;
+    for (TControl* c : FControls)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) mine.push_back(w);
+    std::stable_sort(mine.begin(), mine.end(), [](TWinControl* a, TWinControl* b) {
+        return a->FTabOrderValue < b->FTabOrderValue;
+    });
+    for (TWinControl* w : mine) {
+        List.push_back(w);
+        w->GetTabOrderList(List);
+    }
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c; c = c->Parent()) {
+        if (!c->Enabled()) return false;
+        if (!c->Visible() && c->Parent()) return false;
+    }
+    return true;
+}
+
+bool TWinControl::Focused() const {
+    return gFocused == this;
+}
+
+void TWinControl::SetFocus() {
+    if (gFocused != this) {
+        TWinControl* old = gFocused;
+        gFocused = this;
+        if (old) old->Perform(WM_KILLFOCUS, 0, 0);
+        Perform(WM_SETFOCUS, 0, 0);
+    }
+    if (FWidget && FWidget->isVisible()) FWidget->setFocus(Qt::OtherFocusReason);
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward,
+                                          bool CheckTabStop, bool CheckParent) const {
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty()) return nullptr;
+    const int n = static_cast<int>(list.size());
+    auto found = std::find(list.begin(), list.end(), CurControl);
+    int start =
+        found == list.end() ? (GoForward ? n - 1 : 0) : static_cast<int>(found - list.begin());
+    int i = start;
+    for (int step = 0; step < n; ++step) {
+        i = GoForward ? (i + 1) % n : (i - 1 + n) % n;
+        TWinControl* c = list[i];
+        if (c == CurControl) break;
+        if ((!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this) &&
+            c->CanFocus())
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+    if (TWinControl* c = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop))
+        c->SetFocus();
+}
+
+void TWinControl::Invalidate() {
+    InvalidateRect(ClientRect());
+}
+
+void TWinControl::InvalidateRect(const TRect& R) {
+    if (R.IsEmpty()) return;
+    if (InvalidateSpy()) InvalidateSpy()(this, R);
+    if (FWidget) FWidget->update(QRect(R.Left, R.Top, R.Width(), R.Height()));
+}
+
+void TWinControl::Update() {
+    if (FWidget && FWidget->isVisible()) FWidget->repaint(FWidget->visibleRegion());
+}
+
+void TWinControl::Repaint() {
+    if (InvalidateSpy()) InvalidateSpy()(this, ClientRect());
+    if (FWidget) FWidget->repaint();
+}
+
+void TWinControl::ScrollWindow(int DX, int DY, const TRect& R) {
+    const QRect area(R.Left, R.Top, R.Width(), R.Height());
+    if (InvalidateSpy()) {
+        const QRegion exposed =
+            QRegion(area).subtracted(QRegion(area.translated(DX, DY)).intersected(area));
+        for (const QRect& e : exposed)
+            InvalidateSpy()(this, Rect(e.left(), e.top(), e.right() + 1, e.bottom() + 1));
+    }
+    if (FWidget) FWidget->scroll(DX, DY, area);
+}
+
+void TWinControl::PaintControls(QPainter& Painter, const QRegion& Clip, TControl* First) {
+    bool started = First == nullptr;
+    for (TControl* c : std::vector<TControl*>(FControls)) {
+        if (!started) {
+            started = c == First;
+            if (!started) continue;
+        }
+        if (c->IsWindowed() || !c->Visible()) continue;
+        const QRect bounds(c->Left(), c->Top(), c->Width(), c->Height());
+        const QRegion clip = Clip.isEmpty() ? QRegion(bounds) : Clip.intersected(bounds);
+        if (clip.isEmpty()) continue;
+        static_cast<TGraphicControl*>(c)->PaintIn(Painter, clip);
+    }
+}
+
+void TWinControl::SetTimer(unsigned Id, int Interval) {
+    KillTimer(Id);
+    const int qtId = Handle()->startTimer(std::max(1, Interval));
+    if (qtId) FTimers[qtId] = Id;
+}
+
+void TWinControl::KillTimer(unsigned Id) {
+    for (auto it = FTimers.begin(); it != FTimers.end(); ++it) {
+        if (it->second != Id) continue;
+        if (FWidget) FWidget->killTimer(it->first);
+        FTimers.erase(it);
+        return;
+    }
+}
+
+QImage* TWinControl::Overlay() const {
+    const QSize size(std::max(1, Width()), std::max(1, Height()));
+    if (!FOverlay || FOverlay->size() != size) {
+        FOverlay = std::make_unique<QImage>(size, QImage::Format_RGB32);
+        FOverlay->fill(0);
+    }
+    return FOverlay.get();
+}
+
+void TWinControl::OverlayChanged() const {
+    if (FWidget) FWidget->update();
+}
+
+void TWinControl::PaintWindow(QPainter&, const QRegion&) {}
+
+void TWinControl::PaintHandler(QPainter& Painter, const QRegion& Clip) {
+    FPaintPainter = &Painter;
+    try {
+        TMessage erase{WM_ERASEBKGND, 0, 0, 0};
+        WndProc(erase);
+        PaintWindow(Painter, Clip);
+        PaintControls(Painter, Clip, nullptr);
+    } catch (...) {
+        FPaintPainter = nullptr;
+        throw;
+    }
+    FPaintPainter = nullptr;
+}
+
+void TWinControl::KeyDown(unsigned& Key, TShiftState Shift) {
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(unsigned& Key, TShiftState Shift) {
+    if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(QChar& Key) {
+    if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+
+static unsigned DialogKeyMask(unsigned Key) {
+    switch (Key) {
+    case VK_TAB:
+        return DLGC_WANTTAB;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return DLGC_WANTARROWS;
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        return DLGC_WANTALLKEYS;
+    default:
+        return 0;
+    }
+}
+
+void TWinControl::WndProc(TMessage& Message) {
+    const unsigned msg = Message.Msg;
+    if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
+        if (msg == WM_MOUSEMOVE) UpdateMouseControl(PointFromLParam(Message.LParam));
+        if (IsControlMouseMsg(Message)) return;
+    }
+    switch (msg) {
+    case WM_PAINT:
+        if (FNative || !FPaintPainter) DefaultHandler(Message);
+        return;
+    case WM_ERASEBKGND:
+        if (FPaintPainter && !ControlStyle().Contains(TControlStyleItem::csOpaque))
+            FPaintPainter->fillRect(QRect(0, 0, Width(), Height()), ToQColor(Color()));
+        Message.Result = 1;
+        return;
+    case WM_SIZE:
+        Realign();
+        Resize();
+        DefaultHandler(Message);
+        return;
+    case WM_SETFOCUS:
+        if (TCustomForm* f = GetParentForm(this)) f->SetFocusedControl(this);
+        DefaultHandler(Message);
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN: {
+        Message.Result = 1;
+        const unsigned key = unsigned(Message.WParam);
+        const unsigned mask = DialogKeyMask(key);
+        if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0)
+            if (TCustomForm* f = GetParentForm(this))
+                if (f->Perform(CM_DIALOGKEY, key) != 0) return;
+        Message.Result = 0;
+        return;
+    }
+    case CN_CHAR:
+        Message.Result = 1;
+        if ((Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0)
+            if (TCustomForm* f = GetParentForm(this))
+                if (f->Perform(CM_DIALOGCHAR, Message.WParam) != 0) return;
+        Message.Result = 0;
+        return;
+    case CN_SYSCHAR:
+        Message.Result = 0;
+        if (TCustomForm* f = GetParentForm(this))
+            if (f->Perform(CM_DIALOGCHAR, Message.WParam, 0x20000000) != 0) Message.Result = 1;
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        unsigned key = unsigned(Message.WParam);
+        if (TCustomForm* f = GetParentForm(this); f && f != this && f->KeyPreview()) {
+            f->KeyDown(key, KeyboardStateToShiftState());
+            if (key == 0) return;
+        }
+        KeyDown(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        Message.WParam = key;
+        DefaultHandler(Message);
+        return;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        unsigned key = unsigned(Message.WParam);
+        KeyUp(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        DefaultHandler(Message);
+        return;
+    }
+    case WM_CHAR: {
+        QChar ch(char16_t(Message.WParam));
+        if (TCustomForm* f = GetParentForm(this); f && f != this && f->KeyPreview()) {
+            f->KeyPress(ch);
+            if (ch.isNull()) return;
+        }
+        KeyPress(ch);
+        if (ch.isNull()) return;
+        Message.WParam = ch.unicode();
+        DefaultHandler(Message);
+        return;
+    }
+    case WM_GETDLGCODE:
+        DefaultHandler(Message);
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        Broadcast(Message);
+        return;
+    case CM_COLORCHANGED:
+        NotifyControls(CM_PARENTCOLORCHANGED);
+        Invalidate();
+        return;
+    case CM_FONTCHANGED:
+        NotifyControls(CM_PARENTFONTCHANGED);
+        Invalidate();
+        return;
+    case CM_ENABLEDCHANGED:
+        if (FWidget) FWidget->setEnabled(Enabled());
+        Invalidate();
+        return;
+    case CM_CURSORCHANGED:
+        if (FWidget) FWidget->setCursor(CursorShape(Cursor()));
+        return;
+    case WM_TIMER:
+    case WM_MOUSEWHEEL:
+    case WM_CONTEXTMENU:
+    case WM_CLOSE:
+        DefaultHandler(Message);
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(Message);
+}
+
+bool TWinControl::IsControlMouseMsg(TMessage& Message) {
+    TControl* target = nullptr;
+    const TPoint p = PointFromLParam(Message.LParam);
+    if (TControl* cap = GetCaptureControl(); cap && cap->Parent() == this && !cap->IsWindowed())
+        target = cap;
+    else if (!GetCaptureControl() || GetCaptureControl() == this)
+        target = ControlAtPos(p, false);
+    if (!target || target == this) return false;
+    TMessage m{Message.Msg, Message.WParam, MakeLParam(p.X - target->Left(), p.Y - target->Top()),
+               0};
+    target->WndProc(m);
+    Message.Result = m.Result;
+    return true;
+}
+
+void TWinControl::UpdateMouseControl(TPoint Pos) {
+    TControl* target = ControlAtPos(Pos, true);
+    if (!target) target = this;
+    if (GetCaptureControl()) return;
+    if (FWidget) {
+        const TCursor cur = target->Cursor() != crDefault ? target->Cursor() : Cursor();
+        if (cur != crDefault)
+            FWidget->setCursor(CursorShape(cur));
+        else
+            FWidget->unsetCursor();
+    }
+    if (target == gMouseControl) return;
+    TControl* old = gMouseControl;
+    gMouseControl = target;
+    if (old) old->Perform(CM_MOUSELEAVE);
+    target->Perform(CM_MOUSEENTER);
+}
+
+void TWinControl::DefaultHandler(TMessage& Message) {
+    if (FCurrentEvent && FCurrentDefault && !FDefaultResult) {
+        QEvent* e = FCurrentEvent;
+        FCurrentEvent = nullptr; // the Qt default runs once per event
+        FDefaultResult = true;
+        Message.Result = (*FCurrentDefault)(e) ? 1 : 0;
+        return;
+    }
+    if (Message.Msg == WM_GETDLGCODE) Message.Result = 0;
+}

@@ -1,0 +1,319 @@
+// Qt events of a control's widget become the control's messages.
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/HostWidget.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTimerEvent>
+#include <QToolTip>
+#include <QWheelEvent>
+
+namespace {
+
+unsigned MouseKeys(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Mods) {
+    unsigned k = 0;
+    if (Buttons & Qt::LeftButton) k |= MK_LBUTTON;
+    if (Buttons & Qt::RightButton) k |= MK_RBUTTON;
+    if (Buttons & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (Mods & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (Mods & Qt::ControlModifier) k |= MK_CONTROL;
+    return k;
+}
+
+unsigned ButtonMessage(Qt::MouseButton B, QEvent::Type T) {
+    unsigned base = B == Qt::RightButton    ? WM_RBUTTONDOWN
+                    : B == Qt::MiddleButton ? WM_MBUTTONDOWN
+                                            : WM_LBUTTONDOWN;
+    if (T == QEvent::MouseButtonRelease) return base + 1;
+    if (T == QEvent::MouseButtonDblClick) return base + 2;
+    return base;
+}
+
+} // namespace
+
+unsigned QtKeyToVirtualKey(int Key) {
+    if (Key >= Qt::Key_A && Key <= Qt::Key_Z) return unsigned('A' + (Key - Qt::Key_A));
+    if (Key >= Qt::Key_0 && Key <= Qt::Key_9) return unsigned('0' + (Key - Qt::Key_0));
+    if (Key >= Qt::Key_F1 && Key <= Qt::Key_F24) return VK_F1 + unsigned(Key - Qt::Key_F1);
+    switch (Key) {
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Pause:
+        return VK_PAUSE;
+    case Qt::Key_CapsLock:
+        return VK_CAPITAL;
+    case Qt::Key_Clear:
+        return VK_CLEAR;
+    default:
+        return 0;
+    }
+}
+
+void TWinControl::Dispatch(TMessage& Message, QEvent* Event,
+                           const std::function<bool(QEvent*)>* Default) {
+    QEvent* savedEvent = FCurrentEvent;
+    const std::function<bool(QEvent*)>* savedDefault = FCurrentDefault;
+    const bool savedResult = FDefaultResult;
+    FCurrentEvent = Event;
+    FCurrentDefault = Default;
+    FDefaultResult = false;
+    try {
+        WndProc(Message);
+    } catch (...) {
+        FCurrentEvent = savedEvent;
+        FCurrentDefault = savedDefault;
+        FDefaultResult = savedResult;
+        throw;
+    }
+    FCurrentEvent = savedEvent;
+    FCurrentDefault = savedDefault;
+    FDefaultResult = savedResult;
+}
+
+void TWinControl::DeliverKey(QEvent* Event, const std::function<bool(QEvent*)>& Default) {
+    auto* ke = static_cast<QKeyEvent*>(Event);
+    const unsigned vk = QtKeyToVirtualKey(ke->key());
+    const bool alt =
+        (ke->modifiers() & Qt::AltModifier) && !(ke->modifiers() & Qt::ControlModifier);
+    const QString text = ke->text();
+    if (Event->type() == QEvent::KeyRelease) {
+        TMessage up{alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0, 0};
+        Dispatch(up, Event, &Default);
+        return;
+    }
+    TMessage cn{alt ? unsigned(CN_SYSKEYDOWN) : unsigned(CN_KEYDOWN), vk, 0, 0};
+    WndProc(cn);
+    if (cn.Result != 0) return;
+    const bool chars = !text.isEmpty() && text[0].unicode() != 0x7F;
+    TMessage down{alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
+    // A key that also types characters reaches Qt's own handling with its character message.
+    Dispatch(down, chars ? nullptr : Event, chars ? nullptr : &Default);
+    if (!chars) return;
+    bool first = true;
+    for (QChar ch : text) {
+        if (alt) {
+            TMessage sys{CN_SYSCHAR, ch.toUpper().unicode(), 0, 0};
+            WndProc(sys);
+            continue;
+        }
+        TMessage cc{CN_CHAR, ch.unicode(), 0, 0};
+        WndProc(cc);
+        if (cc.Result != 0) continue;
+        TMessage wc{WM_CHAR, ch.unicode(), 0, 0};
+        Dispatch(wc, first ? Event : nullptr, first ? &Default : nullptr);
+        first = false;
+    }
+}
+
+bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)>& Default) {
+    try {
+        switch (Event->type()) {
+        case QEvent::Paint: {
+            auto* pe = static_cast<QPaintEvent*>(Event);
+            TMessage m{WM_PAINT, 0, 0, 0};
+            if (FNative) {
+                Dispatch(m, Event, &Default);
+            } else {
+                QPainter painter(FWidget);
+                PaintHandler(painter, pe->region());
+            }
+            if (FOverlay) {
+                QPainter p(FWidget);
+                p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+                p.drawImage(0, 0, *FOverlay);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: {
+            auto* me = static_cast<QMouseEvent*>(Event);
+            const QPoint p = me->position().toPoint();
+            TMessage m{ButtonMessage(me->button(), Event->type()),
+                       MouseKeys(me->buttons(), me->modifiers()), MakeLParam(p.x(), p.y()), 0};
+            if (Event->type() == QEvent::MouseButtonRelease)
+                m.WParam = MouseKeys(me->buttons(), me->modifiers());
+            // A press outside the client area of a borderless form is a non-client press.
+            Dispatch(m, Event, &Default);
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(Event);
+            const QPoint p = me->position().toPoint();
+            TMessage m{WM_MOUSEMOVE, MouseKeys(me->buttons(), me->modifiers()),
+                       MakeLParam(p.x(), p.y()), 0};
+            Dispatch(m, Event, &Default);
+            return true;
+        }
+        case QEvent::Wheel: {
+            auto* we = static_cast<QWheelEvent*>(Event);
+            const QPoint g = we->globalPosition().toPoint();
+            const int delta = we->angleDelta().y();
+            TMessage m{WM_MOUSEWHEEL,
+                       WPARAM(MakeLong(uint16_t(MouseKeys(we->buttons(), we->modifiers())),
+                                       uint16_t(int16_t(delta)))),
+                       MakeLParam(g.x(), g.y()), 0};
+            Dispatch(m, Event, &Default);
+            return true;
+        }
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            DeliverKey(Event, Default);
+            return true;
+        case QEvent::FocusIn: {
+            auto* fe = static_cast<QFocusEvent*>(Event);
+            if (FocusedWinControl() != this) {
+                TWinControl* old = FocusedWinControl();
+                SetFocusedWinControlRaw(this);
+                if (old) old->Perform(WM_KILLFOCUS);
+                TMessage m{WM_SETFOCUS, 0, 0, 0};
+                Dispatch(m, Event, &Default);
+                return true;
+            }
+            (void)fe;
+            return Default(Event);
+        }
+        case QEvent::FocusOut: {
+            auto* fe = static_cast<QFocusEvent*>(Event);
+            if (FocusedWinControl() == this && fe->reason() != Qt::PopupFocusReason &&
+                fe->reason() != Qt::ActiveWindowFocusReason) {
+                SetFocusedWinControlRaw(nullptr);
+                TMessage m{WM_KILLFOCUS, 0, 0, 0};
+                Dispatch(m, Event, &Default);
+                return true;
+            }
+            return Default(Event);
+        }
+        case QEvent::Resize: {
+            const QSize s = FWidget->size();
+            bool changed = false;
+            if (!Parent() && (s.width() != Width() || s.height() != Height())) {
+                SetBoundsRaw(Left(), Top(), s.width(), s.height());
+                changed = true;
+            }
+            (void)changed;
+            if (FOverlay) FOverlay.reset();
+            Default(Event);
+            TMessage m{WM_SIZE, 0, MakeLParam(s.width(), s.height()), 0};
+            Dispatch(m, nullptr, nullptr);
+            return true;
+        }
+        case QEvent::Move: {
+            if (!Parent()) {
+                const QPoint p = FWidget->pos();
+                SetBoundsRaw(p.x(), p.y(), Width(), Height());
+            }
+            Default(Event);
+            TMessage m{WM_MOVE, 0, MakeLParam(Left(), Top()), 0};
+            Dispatch(m, nullptr, nullptr);
+            return true;
+        }
+        case QEvent::Timer: {
+            auto* te = static_cast<QTimerEvent*>(Event);
+            auto it = FTimers.find(te->timerId());
+            if (it == FTimers.end()) return Default(Event);
+            TMessage m{WM_TIMER, it->second, 0, 0};
+            Dispatch(m, nullptr, nullptr);
+            return true;
+        }
+        case QEvent::Enter: {
+            Default(Event);
+            if (GetCaptureControl() == nullptr) {
+                const QPoint p = FWidget->mapFromGlobal(QCursor::pos());
+                UpdateMouseControl({p.x(), p.y()});
+            }
+            return true;
+        }
+        case QEvent::Leave: {
+            Default(Event);
+            TControl* mc = MouseControl();
+            if (mc && (mc == this || (!mc->IsWindowed() && mc->Parent() == this))) {
+                ForgetMouseControl(mc);
+                mc->Perform(CM_MOUSELEAVE);
+            }
+            return true;
+        }
+        case QEvent::ToolTip: {
+            auto* he = static_cast<QHelpEvent*>(Event);
+            const TPoint pos{he->pos().x(), he->pos().y()};
+            TControl* target = ControlAtPos(pos, true);
+            if (!target) target = this;
+            if (target->EffectiveShowHint() && !target->Hint().isEmpty() &&
+                Application->ShowHint()) {
+                const TRect b = target == this ? ClientRect() : target->BoundsRect();
+                QToolTip::showText(he->globalPos(), target->Hint(), FWidget,
+                                   QRect(b.Left, b.Top, b.Width(), b.Height()));
+            } else {
+                QToolTip::hideText();
+                Event->ignore();
+            }
+            return true;
+        }
+        case QEvent::Close: {
+            TMessage m{WM_CLOSE, 0, 0, 0};
+            Dispatch(m, Event, &Default);
+            return true;
+        }
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate: {
+            Default(Event);
+            TMessage m{WM_ACTIVATE, Event->type() == QEvent::WindowActivate ? 1u : 0u, 0, 0};
+            Dispatch(m, nullptr, nullptr);
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            auto* ce = static_cast<QContextMenuEvent*>(Event);
+            TMessage m{WM_CONTEXTMENU, 0, MakeLParam(ce->globalPos().x(), ce->globalPos().y()), 0};
+            Dispatch(m, Event, &Default);
+            return true;
+        }
+        default:
+            return Default(Event);
+        }
+    } catch (...) {
+        ApplicationHandleException(this);
+        return true;
+    }
+}
