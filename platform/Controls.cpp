@@ -298,29 +298,37 @@ void TControl::WndProc(TMessage& Message) {
     }
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
+        // The window's own handling first, as the framework did.
+        DefaultHandler(Message);
         if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
         if (FControlStyle.Contains(TControlStyleItem::csClickEvents))
             FControlState.Include(TControlStateItem::csClicked);
         DoMouseDown(Message, TMouseButton::mbLeft, {});
         return;
     case WM_LBUTTONDBLCLK:
+        DefaultHandler(Message);
         if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
         if (FControlStyle.Contains(TControlStyleItem::csClickEvents)) DblClick();
         DoMouseDown(Message, TMouseButton::mbLeft, {TShiftStateItem::ssDouble});
         return;
     case WM_RBUTTONDOWN:
+        DefaultHandler(Message);
         DoMouseDown(Message, TMouseButton::mbRight, {});
         return;
     case WM_RBUTTONDBLCLK:
+        DefaultHandler(Message);
         DoMouseDown(Message, TMouseButton::mbRight, {TShiftStateItem::ssDouble});
         return;
     case WM_MBUTTONDOWN:
+        DefaultHandler(Message);
         DoMouseDown(Message, TMouseButton::mbMiddle, {});
         return;
     case WM_MBUTTONDBLCLK:
+        DefaultHandler(Message);
         DoMouseDown(Message, TMouseButton::mbMiddle, {TShiftStateItem::ssDouble});
         return;
     case WM_LBUTTONUP: {
+        DefaultHandler(Message);
         if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(false);
         if (FControlState.Contains(TControlStateItem::csClicked)) {
             FControlState.Exclude(TControlStateItem::csClicked);
@@ -330,12 +338,15 @@ void TControl::WndProc(TMessage& Message) {
         return;
     }
     case WM_RBUTTONUP:
+        DefaultHandler(Message);
         DoMouseUp(Message, TMouseButton::mbRight);
         return;
     case WM_MBUTTONUP:
+        DefaultHandler(Message);
         DoMouseUp(Message, TMouseButton::mbMiddle);
         return;
     case WM_MOUSEMOVE: {
+        DefaultHandler(Message);
         const TPoint p = PointFromLParam(Message.LParam);
         MouseMove(KeysToShiftState(unsigned(Message.WParam)), p.X, p.Y);
         return;

@@ -153,7 +153,12 @@ void TCustomForm::SetVisible(bool Value) {
 }
 
 void TCustomForm::DoShow() {
-    if (OnShow) OnShow(this);
+    // An error in the show step is reported and the window is shown all the same.
+    try {
+        if (OnShow) OnShow(this);
+    } catch (...) {
+        ApplicationHandleException(this);
+    }
 }
 
 void TCustomForm::DoHide() {

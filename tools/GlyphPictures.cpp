@@ -185,6 +185,18 @@ void StepIcon(QPainter& p, int direction) {
     p.drawPolygon(arrow);
 }
 
+void DetailIcon(QPainter& p) {
+    // A calendar page with coloured phase rows under a magnifying glass.
+    const QRectF body = DrawCalendar(p, QRectF(9, 6, 34, 32));
+    DrawDays(p, body, 5, 1, QColor(214, 60, 90));
+    DrawDays(p, body.adjusted(0, body.height() / 3, 0, 0), 5, 1, kSageLight.darker(130));
+    p.setPen(QPen(kInk, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(46, 34), QPointF(54, 42));
+    p.setPen(QPen(kInk, 1.6));
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(QPointF(40, 28), 8, 8);
+}
+
 void DiaryIcon(QPainter& p) {
     // A notebook with spiral rings and ruled lines, and a pencil across it.
     QLinearGradient cover(0, 6, 0, 42);
@@ -226,6 +238,7 @@ std::vector<Picture> GlyphPictures() {
         {"btn_exit.bmp", Glyph(ExitIcon, QStringLiteral("退出"))},
         {"btn_prev.bmp", Glyph(std::bind(StepIcon, _1, -1), QStringLiteral("上一周期"))},
         {"btn_next.bmp", Glyph(std::bind(StepIcon, _1, 1), QStringLiteral("下一周期"))},
+        {"btn_detail.bmp", Glyph(DetailIcon, QStringLiteral("详细资料"))},
         {"diary.bmp", Glyph(DiaryIcon, QStringLiteral("备忘录"))},
     };
 }

@@ -16,17 +16,17 @@ struct PictureSpec {
 };
 
 const PictureSpec kPictures[] = {
-    {"window.bmp", 590, 403},   {"toolbar.jpg", 121, 335},    {"icon.png", 32, 32},
-    {"btn_test.bmp", 62, 60},   {"btn_settings.bmp", 62, 60}, {"btn_knowledge.bmp", 62, 60},
-    {"btn_about.bmp", 62, 60},  {"btn_exit.bmp", 62, 60},     {"btn_prev.bmp", 62, 60},
-    {"btn_next.bmp", 62, 60},   {"diary.bmp", 62, 60},        {"home.jpg", 438, 337},
-    {"about.jpg", 438, 336},    {"side.jpg", 85, 317},        {"swatch_green.jpg", 40, 15},
-    {"swatch_red.jpg", 40, 15}, {"swatch_black.jpg", 40, 15},
+    {"window.bmp", 590, 403},     {"toolbar.jpg", 121, 335},    {"icon.png", 32, 32},
+    {"btn_test.bmp", 62, 60},     {"btn_settings.bmp", 62, 60}, {"btn_knowledge.bmp", 62, 60},
+    {"btn_about.bmp", 62, 60},    {"btn_exit.bmp", 62, 60},     {"btn_prev.bmp", 62, 60},
+    {"btn_next.bmp", 62, 60},     {"btn_detail.bmp", 62, 60},   {"diary.bmp", 62, 60},
+    {"home.jpg", 438, 337},       {"about.jpg", 438, 336},      {"side.jpg", 85, 317},
+    {"swatch_green.jpg", 40, 15}, {"swatch_red.jpg", 40, 15},   {"swatch_black.jpg", 40, 15},
 };
 
 const char* const kGlyphs[] = {"btn_test.bmp",  "btn_settings.bmp", "btn_knowledge.bmp",
                                "btn_about.bmp", "btn_exit.bmp",     "btn_prev.bmp",
-                               "btn_next.bmp",  "diary.bmp"};
+                               "btn_next.bmp",  "btn_detail.bmp",   "diary.bmp"};
 
 QImage Load(const char* name) {
     return QImage(ResourcePath(name));

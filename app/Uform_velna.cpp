@@ -1,0 +1,150 @@
+#include "app/Uform_velna.h"
+
+#include "app/Texts.h"
+#include "app/cycle/Calendar.h"
+#include "app/cycle/Detail.h"
+#include "app/cycle/Status.h"
+#include "app/store/VelnaFile.h"
+
+Tform_velna* form_velna = nullptr;
+
+namespace {
+
+const char* kSystemCaption = "系统提示";
+
+} // namespace
+
+Tform_velna::Tform_velna(TComponent* AOwner) : TForm(AOwner) {
+    BeginLoading();
+    CreateComponents();
+    EndLoading();
+    FStore = std::make_unique<VelnaStore>(*Dconnect, *recordset_temp);
+    DoCreate();
+}
+
+Tform_velna::~Tform_velna() = default;
+
+void Tform_velna::ShowView(TPanel* View) {
+    for (TPanel* p : {Panel1, Panel2, Panel3, Panel4, Panel6, Panel7, Panel8})
+        if (p != View) p->SetVisible(false);
+    View->SetBounds(143, 56, View->Width(), View->Height());
+    View->SetVisible(true);
+    View->BringToFront();
+}
+
+void Tform_velna::FormCreate(TObject*) {
+    // 1. The home view, placed over the test view.
+    Panel8->SetBounds(143, 56, Panel8->Width(), Panel8->Height());
+    Panel8->SetVisible(true);
+    Panel8->BringToFront();
+    // 2. The status line's width.
+    Label3->SetWidth(cycle::StatusWidth);
+    // 3. The database beside the program. A file that cannot serve is named in a message and
+    // left as it is; the program goes on without it.
+    const QString exe = Application->ExeName();
+    Dconnect->SetConnectionString(DatabaseConnectionString(exe));
+    if (std::optional<QString> problem = PrepareDatabase(DatabasePath(exe))) {
+        Application->MessageBox(*problem, U(kSystemCaption), MB_OK | MB_ICONSTOP);
+        FDatabaseReady = false;
+    } else {
+        FDatabaseReady = true;
+    }
+}
+
+void Tform_velna::FormShow(TObject*) {
+    // 1. Today, as the platform writes a date and time.
+    Label26->SetCaption(DateTimeToStr(DateOf(Env().Now())));
+    if (!FDatabaseReady) return;
+    // 2. The last diary date seeds the picker; with no diary yet the picker keeps today.
+    if (std::optional<TDateTime> last = FStore->LastDiaryDate()) DateTimePicker1->SetDate(*last);
+    // 3. The cycle length, read once.
+    CycleLength = FStore->StoredCycleLength();
+    // 4. The diary list.
+    apart_list_update();
+}
+
+void Tform_velna::DateTimePicker1Change(TObject*) {
+    PickedDate = DateTimePicker1->Date();
+    int y = 0, m = 0, d = 0;
+    DecodeDate(PickedDate, y, m, d);
+    const cycle::YearMonth month{y, m};
+    const cycle::YearMonth next = cycle::NextMonth(month);
+    DaysInMonth = MonthDays(month.Year, month.Month);
+    DaysInNextMonth = MonthDays(next.Year, next.Month);
+    Label7->SetCaption(U(cycle::MonthCaption(month)));
+    Label8->SetCaption(U(cycle::MonthCaption(next)));
+    Phases = cycle::ComputePhases(PickedDate, CycleLength);
+    WriteStatus();
+}
+
+void Tform_velna::WriteStatus() {
+    const cycle::StatusLine before{Utf8(Label3->Caption()), uint32_t(Label3->Font()->Color()),
+                                   Label3->Width()};
+    const cycle::StatusLine after =
+        cycle::TodayStatus(before, Phases, CycleLength, DateOf(Env().Now()));
+    Label3->SetCaption(U(after.Text));
+    Label3->Font()->SetColor(TColor(after.FontColor));
+    Label3->SetWidth(after.Width);
+}
+
+void Tform_velna::velnaday(TDateTime Date) {
+    Phases = cycle::ComputePhases(Date, CycleLength);
+    WriteDetailRanges();
+}
+
+void Tform_velna::WriteDetailRanges() {
+    const auto texts = cycle::DetailTexts(Phases, [](double day) { return Utf8(DateToStr(day)); });
+    TLabel* labels[] = {Label10, Label12, Label14, Label16, Label18};
+    for (size_t i = 0; i < texts.size(); ++i) labels[i]->SetCaption(U(texts[i]));
+}
+
+void Tform_velna::apart_list_update() {
+    Apart_list->ClearItems();
+    for (const DiaryRow& row : FStore->LoadDiaryList()) {
+        TListItem* item = Apart_list->AddItem();
+        item->SetCaption(DateTimeToStr(row.Date));
+        item->SubItems()->Add(row.Status);
+        item->SubItems()->Add(row.Diary);
+        item->SetData(row.ID);
+    }
+}
+
+void Tform_velna::FlatSpeedButton1Click(TObject*) {
+    ShowView(Panel1);
+}
+
+void Tform_velna::FlatSpeedButton2Click(TObject*) {
+    ShowView(Panel2);
+}
+
+void Tform_velna::FlatSpeedButton3Click(TObject*) {
+    ShowView(Panel3);
+}
+
+void Tform_velna::FlatSpeedButton4Click(TObject*) {
+    ShowView(Panel4);
+}
+
+void Tform_velna::FlatSpeedButton5Click(TObject*) {
+    Env().Beep();
+    if (Application->MessageBox(U("欢迎使用本软件。确定退出吗?"), U(kSystemCaption),
+                                MB_YESNO | MB_ICONQUESTION) == IDYES)
+        Close();
+}
+
+void Tform_velna::FlatSpeedButton6Click(TObject*) {
+    ShowView(Panel6);
+    WriteDetailRanges();
+}
+
+void Tform_velna::FlatSpeedButton7Click(TObject*) {
+    ShowView(Panel7);
+}
+
+void Tform_velna::FlatSpeedButton8Click(TObject*) {
+    velnaday(cycle::PreviousCycleStart(Phases, CycleLength));
+}
+
+void Tform_velna::FlatSpeedButton9Click(TObject*) {
+    velnaday(cycle::NextCycleStart(Phases, CycleLength));
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The program's one window: a tool bar on the left and seven views on the right, of which one
+// is shown at a time.
+
+#include "app/cycle/Phases.h"
+#include "app/store/VelnaStore.h"
+#include "platform/ComCtrls.h"
+#include "platform/DataAccess.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/ListView.h"
+#include "platform/StdCtrls.h"
+
+#include <memory>
+
+// A tool bar or view button: glyph, hint and click, in place until the flat buttons come.
+using TViewButton = TButton;
+
+class Tform_velna : public TForm {
+public:
+    explicit Tform_velna(TComponent* AOwner);
+    ~Tform_velna() override;
+
+    // Components, in the order the window's description creates them.
+    TImage* fcImageForm1 = nullptr;
+    TPanel* leftPanel = nullptr;
+    TImage* Image1 = nullptr;
+    TViewButton* FlatSpeedButton1 = nullptr;
+    TViewButton* FlatSpeedButton2 = nullptr;
+    TViewButton* FlatSpeedButton3 = nullptr;
+    TViewButton* FlatSpeedButton4 = nullptr;
+    TViewButton* FlatSpeedButton5 = nullptr;
+
+    TPanel* Panel1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TDateTimePicker* DateTimePicker1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label26 = nullptr;
+    TLabel* Label3 = nullptr;
+    TViewButton* FlatSpeedButton6 = nullptr;
+    TLabel* Label7 = nullptr;
+    TLabel* Label8 = nullptr;
+    TPanel* Panel5 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* Image3 = nullptr;
+    TImage* Image4 = nullptr;
+    TLabel* Label4 = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label6 = nullptr;
+    TViewButton* FlatSpeedButton7 = nullptr;
+
+    TPanel* Panel2 = nullptr;
+
+    TPanel* Panel3 = nullptr;
+    TMemo* FlatMemo1 = nullptr;
+    TImage* Image6 = nullptr;
+
+    TPanel* Panel4 = nullptr;
+    TImage* Image8 = nullptr;
+
+    TPanel* Panel6 = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label11 = nullptr;
+    TLabel* Label12 = nullptr;
+    TLabel* Label13 = nullptr;
+    TLabel* Label14 = nullptr;
+    TLabel* Label15 = nullptr;
+    TLabel* Label16 = nullptr;
+    TLabel* Label17 = nullptr;
+    TLabel* Label18 = nullptr;
+    TViewButton* FlatSpeedButton8 = nullptr;
+    TViewButton* FlatSpeedButton9 = nullptr;
+    TImage* Image11 = nullptr;
+
+    TPanel* Panel7 = nullptr;
+    TListView* Apart_list = nullptr;
+
+    TPanel* Panel8 = nullptr;
+    TImage* Image7 = nullptr;
+
+    TADOConnection* Dconnect = nullptr;
+    TADOQuery* recordset_temp = nullptr;
+
+    // Shared phase state: written by the picker's change, stepped by the detail view, read by
+    // the calendars when they paint.
+    TDateTime PickedDate = 0;
+    int CycleLength = 0;
+    int DaysInMonth = 0;
+    int DaysInNextMonth = 0;
+    cycle::PhaseState Phases;
+
+    // Event handlers, bound by the window's description.
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void DateTimePicker1Change(TObject* Sender);
+    void FlatSpeedButton1Click(TObject* Sender);
+    void FlatSpeedButton2Click(TObject* Sender);
+    void FlatSpeedButton3Click(TObject* Sender);
+    void FlatSpeedButton4Click(TObject* Sender);
+    void FlatSpeedButton5Click(TObject* Sender);
+    void FlatSpeedButton6Click(TObject* Sender);
+    void FlatSpeedButton7Click(TObject* Sender);
+    void FlatSpeedButton8Click(TObject* Sender);
+    void FlatSpeedButton9Click(TObject* Sender);
+    // Moves the cycle to start on Date and writes the detail view's ranges.
+    void velnaday(TDateTime Date);
+    void apart_list_update();
+
+    // Shows one view: its panel goes to the content area, the six others are hidden.
+    void ShowView(TPanel* View);
+    VelnaStore& Store() { return *FStore; }
+    // False when the database file could not be made usable at creation.
+    bool DatabaseReady() const { return FDatabaseReady; }
+
+private:
+    void CreateComponents();
+    void WriteDetailRanges();
+    void WriteStatus();
+    std::unique_ptr<VelnaStore> FStore;
+    bool FDatabaseReady = false;
+};
+
+extern Tform_velna* form_velna;
