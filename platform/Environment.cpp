@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -188,6 +190,12 @@ int TEnvironment::MessageBox(const TMessageBoxRequest& Request) {
 
 void TEnvironment::Beep() {
     QApplication::beep();
+}
+
+QString TEnvironment::ProgramPath() const {
+    const QString path = QCoreApplication::applicationFilePath();
+    if (!path.isEmpty()) return QDir::cleanPath(path);
+    return QFileInfo(QCoreApplication::arguments().value(0)).absoluteFilePath();
 }
 
 int TScriptedEnvironment::MessageBox(const TMessageBoxRequest& Request) {

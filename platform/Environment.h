@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -58,6 +59,8 @@ public:
     // Shows a modal message box and returns the button pressed (IDOK, IDYES, ...).
     virtual int MessageBox(const TMessageBoxRequest& Request);
     virtual void Beep();
+    // The program's own absolute path.
+    virtual QString ProgramPath() const;
 };
 
 TEnvironment& Env();
@@ -94,6 +97,10 @@ public:
     int DisplayDepth() const override { return Depth; }
     bool LayeredWindows() const override { return Layered; }
     unsigned KeyModifiers() const override { return Modifiers; }
+    QString Program;
     int MessageBox(const TMessageBoxRequest& Request) override;
     void Beep() override { ++Beeps; }
+    QString ProgramPath() const override {
+        return Program.isEmpty() ? TEnvironment::ProgramPath() : Program;
+    }
 };

@@ -266,11 +266,7 @@ bool TApplication::Active() const {
     return QApplication::activeWindow() != nullptr;
 }
 
-QString TApplication::ExeName() const {
-    const QString path = QCoreApplication::applicationFilePath();
-    if (!path.isEmpty()) return QDir::cleanPath(path);
-    return QFileInfo(QCoreApplication::arguments().value(0)).absoluteFilePath();
-}
+QString TApplication::ExeName() const { return Env().ProgramPath(); }
 
 void TApplication::HandleException(TObject* Sender) {
     QString message;

@@ -1,0 +1,53 @@
+#pragma once
+// A main window over a database in a fresh folder, with a scripted outside world.
+
+#include "app/Uform_velna.h"
+#include "app/store/VelnaFile.h"
+#include "platform/Environment.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+struct WindowFixture : ::testing::Test {
+    QTemporaryDir Folder;
+    TScriptedEnvironment* World = nullptr;
+    std::unique_ptr<Tform_velna> Window;
+
+    void SetUp() override {
+        auto env = std::make_unique<TScriptedEnvironment>();
+        World = env.get();
+        World->Program = Folder.filePath("soveli");
+        World->Today = EncodeDate(2026, 12, 16);
+        SetEnvironment(std::move(env));
+    }
+    void TearDown() override {
+        Window.reset();
+        SetEnvironment(nullptr);
+    }
+    QString DatabaseFile() const { return DatabasePath(World->Program); }
+
+    // Rows written through the program's own store on a connection of its own.
+    void Seed(const std::vector<std::pair<TDateTime, QString>>& Diary, std::optional<int> Cycle) {
+        ASSERT_FALSE(PrepareDatabase(DatabaseFile()).has_value());
+        TADOConnection connection(nullptr);
+        TADOQuery query(nullptr);
+        connection.SetConnectionString(DatabaseConnectionString(World->Program));
+        VelnaStore store(connection, query);
+        for (const auto& [date, text] : Diary)
+            store.InsertDiary(date, QString::fromUtf8("正常"), text);
+        if (Cycle) {
+            store.LoadSettings();
+            store.SaveSettings({"Anna", QString::fromUtf8("正常"), *Cycle, "2026-12-02", ""});
+        }
+        query.Close();
+        connection.Close();
+    }
+
+    // Creates the window and runs its show step, as the program's start does.
+    Tform_velna& Open() {
+        Window = std::make_unique<Tform_velna>(nullptr);
+        Window->Show();
+        return *Window;
+    }
+};
