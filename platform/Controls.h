@@ -333,6 +333,17 @@ public:
     // Sees every area this control invalidates (tests assert minimal repaints with it).
     static TInvalidateSpy& InvalidateSpy();
 
+    // Hooks on the window procedure, as a window's procedure was subclassed: a hook sees what
+    // the window system delivers (not what Perform sends) before the control, may keep the
+    // control from handling it, and sees it again afterwards. The newest hook runs outermost.
+    using TWindowHookBefore = std::function<void(TMessage& Message, bool& CallDefault)>;
+    using TWindowHookAfter = std::function<void(TMessage& Message)>;
+    // Returns the hook's id, or 0 when the window is going away and cannot be hooked.
+    int HookWindowProc(TWindowHookBefore Before, TWindowHookAfter After);
+    void UnhookWindowProc(int Id);
+    // Delivers a message as the window system does: through the hooks to WndProc.
+    LRESULT SendWindowMessage(unsigned Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+
     // Called by the host widget: turns a Qt event into messages. Returns true when handled.
     bool HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)>& Default);
     // The painter of the paint pass in progress, or nullptr outside one.
@@ -367,6 +378,15 @@ private:
     void DeliverKey(QEvent* Event, const std::function<bool(QEvent*)>& Default);
     void Dispatch(TMessage& Message, QEvent* Event, const std::function<bool(QEvent*)>* Default);
     void SyncWidgetGeometry() const;
+    struct TWindowHook;
+    // Marks its hooks removed when the control goes, so a message in flight calls none of them.
+    struct TWindowHookList {
+        std::vector<std::shared_ptr<TWindowHook>> Items;
+        ~TWindowHookList();
+    };
+    void WindowProcedure(TMessage& Message);
+    void CallHooks(TMessage& Message, const std::vector<std::shared_ptr<TWindowHook>>& Hooks,
+                   size_t Count);
 
     mutable QWidget* FWidget = nullptr;
     mutable std::unique_ptr<QImage> FOverlay;
@@ -380,6 +400,8 @@ private:
     const std::function<bool(QEvent*)>* FCurrentDefault = nullptr;
     bool FDefaultResult = false;
     std::map<int, unsigned> FTimers; // Qt timer id -> our id
+    TWindowHookList FHooks;
+    int FLastHookId = 0;
 };
 
 // A windowed control that paints itself on a canvas.

@@ -100,7 +100,7 @@ void TWinControl::Dispatch(TMessage& Message, QEvent* Event,
     FCurrentDefault = Default;
     FDefaultResult = false;
     try {
-        WndProc(Message);
+        WindowProcedure(Message);
     } catch (...) {
         FCurrentEvent = savedEvent;
         FCurrentDefault = savedDefault;
