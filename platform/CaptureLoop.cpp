@@ -1,0 +1,89 @@
+#include "platform/CaptureLoop.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
+
+namespace {
+
+// Watches the application's events while the loop runs.
+class TLoopFilter : public QObject {
+public:
+    TLoopFilter(TWinControl* Control, const TCaptureLoop& Loop)
+        : FControl(Control), FWidget(Control->Handle()), FLoop(Loop) {
+        qApp->installEventFilter(this);
+    }
+    ~TLoopFilter() override { qApp->removeEventFilter(this); }
+
+    bool Running() const {
+        return !FQuit && !FReleased && FWidget && GetCaptureControl() == FControl;
+    }
+    bool QuitRequested() const { return FQuit; }
+
+protected:
+    bool eventFilter(QObject* Object, QEvent* Event) override {
+        if (!Running()) return false;
+        const QEvent::Type type = Event->type();
+        if (type == QEvent::Quit && Object == qApp) {
+            FQuit = true;
+            return true;
+        }
+        if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
+        if (!Object->isWidgetType()) return false;
+        auto* receiver = static_cast<QWidget*>(Object);
+        if (receiver != FWidget && !FWidget->isAncestorOf(receiver)) return false;
+        // An event a child left unhandled comes again for its parent: it was seen already.
+        if (Event == FLastEvent && FLastReceiver && receiver->isAncestorOf(FLastReceiver))
+            return false;
+        FLastEvent = Event;
+        FLastReceiver = receiver;
+        auto* me = static_cast<QMouseEvent*>(Event);
+        if (type == QEvent::MouseButtonRelease && me->button() != Qt::LeftButton) return false;
+        const QPoint g = me->globalPosition().toPoint();
+        const TPoint p = FControl->ScreenToClient({g.x(), g.y()});
+        TMessage m{type == QEvent::MouseMove ? unsigned(WM_MOUSEMOVE) : unsigned(WM_LBUTTONUP),
+                   (me->buttons() & Qt::LeftButton) ? WPARAM(MK_LBUTTON) : WPARAM(0),
+                   MakeLParam(p.X, p.Y), 0};
+        const bool eaten = FLoop.OnMessage && FLoop.OnMessage(m);
+        if (type == QEvent::MouseButtonRelease) FReleased = true;
+        return eaten;
+    }
+
+private:
+    TWinControl* FControl;
+    QPointer<QWidget> FWidget;
+    const TCaptureLoop& FLoop;
+    bool FQuit = false;
+    bool FReleased = false;
+    const QEvent* FLastEvent = nullptr;
+    QPointer<QWidget> FLastReceiver;
+};
+
+} // namespace
+
+bool TCaptureLoop::Run(TWinControl* Control) {
+    bool quit = false;
+    {
+        SetCaptureControl(Control);
+        TLoopFilter filter(Control, *this);
+        QEventLoop loop;
+        while (filter.Running()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+        quit = filter.QuitRequested();
+    }
+    if (GetCaptureControl() == Control) SetCaptureControl(nullptr);
+    if (quit) QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+    return !quit;
+}
+
+void DiscardMouseMoves(TWinControl* Control) {
+    if (Control && Control->HandleAllocated())
+        QCoreApplication::removePostedEvents(Control->Handle(), QEvent::MouseMove);
+}
+
+bool StartSystemMove(TWinControl* Window) {
+    if (!Window || !Window->HandleAllocated()) return false;
+    QWindow* w = Window->Handle()->window()->windowHandle();
+    return w && w->startSystemMove();
+}
