@@ -1,0 +1,74 @@
+#pragma once
+// The flat check box: an 11 x 11 square with a drawn check mark and a word-wrapped caption; the
+// square shows hover (polled, as the flat buttons do), focus and press.
+
+#include "flat/FlatUtilitys.h"
+#include "flat/HoverTimer.h"
+
+#include "platform/Controls.h"
+
+enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
+
+class TFlatCheckBox : public TCustomControl, protected THoverClient {
+public:
+    explicit TFlatCheckBox(TComponent* AOwner);
+    ~TFlatCheckBox() override;
+
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    TCheckBoxLayout Layout() const { return FLayout; }
+    void SetLayout(TCheckBoxLayout Value);
+    TColor ColorFocused() const { return FColorFocused; }
+    void SetColorFocused(TColor Value) { SetColorField(FColorFocused, Value); }
+    TColor ColorDown() const { return FColorDown; }
+    void SetColorDown(TColor Value) { SetColorField(FColorDown, Value); }
+    TColor ColorCheck() const { return FColorCheck; }
+    void SetColorCheck(TColor Value) { SetColorField(FColorCheck, Value); }
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
+    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
+    void SetAdvColorFocused(TAdvColors Value) { SetAdvColorField(FAdvColorFocused, Value); }
+    TAdvColors AdvColorDown() const { return FAdvColorDown; }
+    void SetAdvColorDown(TAdvColors Value) { SetAdvColorField(FAdvColorDown, Value); }
+    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
+    void SetAdvColorBorder(TAdvColors Value) { SetAdvColorField(FAdvColorBorder, Value); }
+    bool UseAdvColors() const { return FUseAdvColors; }
+    void SetUseAdvColors(bool Value);
+
+    bool MouseInControl() const { return FMouseIn; }
+    // The square, in client coordinates.
+    TRect SquareRect() const;
+    static TTimer* HoverTimer() { return Hover().Timer(); }
+
+protected:
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void HoverEnter() override;
+    void HoverLeave() override;
+
+private:
+    static THoverTimer& Hover();
+    void SetColorField(TColor& Field, TColor Value);
+    void SetAdvColorField(TAdvColors& Field, TAdvColors Value);
+    void CalcAdvColors();
+    void DrawSquare(TCanvas& Canvas);
+    void DrawCaption(TCanvas& Canvas);
+    void RedrawSquare() { InvalidateRect(SquareRect()); }
+
+    bool FChecked = false;
+    bool FTransparent = false;
+    TCheckBoxLayout FLayout = TCheckBoxLayout::checkboxLeft;
+    TColor FColorFocused, FColorDown, FColorCheck, FColorBorder;
+    TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
+    bool FUseAdvColors = false;
+    bool FMouseIn = false;
+    bool FMouseDown = false;
+    bool FFocused = false;
+};
