@@ -1,0 +1,139 @@
+#include "platform/Mask.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// The short date format's separator ("yyyy-MM-dd") and the time separator.
+constexpr QChar kDateSeparator = '-';
+constexpr QChar kTimeSeparator = ':';
+
+bool QtMaskSpecial(QChar C) {
+    return QStringLiteral("AaNnXx90Dd#HhBb><![]{}\\;").contains(C);
+}
+
+} // namespace
+
+TEditMaskInfo TranslateEditMask(const QString& Mask) {
+    TEditMaskInfo info;
+    // The fields after the mask: save-literals flag and blank character.
+    QString mask = Mask;
+    const QStringList fields = Mask.split(';');
+    if (fields.size() >= 2) {
+        mask = fields[0];
+        info.SaveLiterals = fields[1].trimmed() != "0";
+        if (fields.size() >= 3 && !fields[2].isEmpty()) info.Blank = fields[2][0];
+    }
+    QString out;
+    auto place = [&](QChar qt) {
+        out += qt;
+        info.Literal.push_back(false);
+    };
+    auto literal = [&](QChar c) {
+        if (QtMaskSpecial(c)) out += '\\';
+        out += c;
+        info.Literal.push_back(true);
+    };
+    for (int i = 0; i < mask.size(); ++i) {
+        const QChar c = mask[i];
+        switch (c.unicode()) {
+        case '!':
+            break;
+        case '>':
+            if (i + 1 < mask.size() && mask[i + 1] == '<') {
+                out += '!';
+                ++i;
+            } else {
+                out += '>';
+            }
+            break;
+        case '<':
+            out += '<';
+            break;
+        case '\\':
+            if (i + 1 < mask.size()) literal(mask[++i]);
+            break;
+        case '0':
+            place('9');
+            break;
+        case '9':
+            place('0');
+            break;
+        case '#':
+            place('#');
+            break;
+        case 'L':
+            place('A');
+            break;
+        case 'l':
+            place('a');
+            break;
+        case 'A':
+            place('N');
+            break;
+        case 'a':
+            place('n');
+            break;
+        case 'C':
+            place('X');
+            break;
+        case 'c':
+            place('x');
+            break;
+        case '/':
+            literal(kDateSeparator);
+            break;
+        case ':':
+            literal(kTimeSeparator);
+            break;
+        case '_':
+            literal(' ');
+            break;
+        default:
+            literal(c);
+            break;
+        }
+    }
+    info.QtMask = out.isEmpty() ? QString() : out + ';' + info.Blank;
+    return info;
+}
+
+TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+
+void TCustomMaskEdit::SetEditMask(const QString& Value) {
+    FEditMask = Value;
+    FInfo = TranslateEditMask(Value);
+    Edit()->setInputMask(FInfo.QtMask);
+}
+
+QString TCustomMaskEdit::EditText() const {
+    return Edit()->displayText();
+}
+
+bool TCustomMaskEdit::IsComplete() const {
+    return Edit()->hasAcceptableInput();
+}
+
+QString TCustomMaskEdit::GetText() const {
+    if (!IsMasked()) return TCustomEdit::GetText();
+    const QString shown = Edit()->displayText();
+    QString text;
+    for (int i = 0; i < shown.size(); ++i) {
+        const bool literal = i < int(FInfo.Literal.size()) && FInfo.Literal[i];
+        if (literal) {
+            if (FInfo.SaveLiterals) text += shown[i];
+        } else {
+            text += shown[i] == FInfo.Blank ? QChar(' ') : shown[i];
+        }
+    }
+    return text;
+}
+
+void TCustomMaskEdit::SetTextValue(const QString& Value) {
+    if (!IsMasked()) return TCustomEdit::SetTextValue(Value);
+    // Blanks in input places stand for empty places.
+    QString value = Value;
+    for (int i = 0; i < value.size() && i < int(FInfo.Literal.size()); ++i)
+        if (!FInfo.Literal[i] && value[i] == ' ') value[i] = FInfo.Blank;
+    Edit()->setText(value);
+}
