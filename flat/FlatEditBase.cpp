@@ -1,0 +1,184 @@
+#include "flat/FlatEditBase.h"
+
+#include "platform/Forms.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <type_traits>
+
+namespace {
+constexpr int kFrame = 3;
+}
+
+template <class TBase> TFlatEditBase<TBase>::TFlatEditBase(TComponent* AOwner) : TBase(AOwner) {
+    this->SetParentFont(true);
+    this->SetBorderStyle(TBorderStyle::bsNone);
+    this->ControlStyle().Exclude(TControlStyleItem::csFramed);
+    if constexpr (std::is_base_of_v<TCustomMemo, TBase>)
+        this->SetBounds(0, 0, 185, 89);
+    else
+        this->SetBounds(0, 0, 121, 19);
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetColorFlat(TColor Value) {
+    FColorFlat = Value;
+    FParentColor = false;
+    RedrawFrame();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetColorFocused(TColor Value) {
+    FColorFocused = Value;
+    RedrawFrame();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetColorBorder(TColor Value) {
+    FColorBorder = Value;
+    RedrawFrame();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetParentColor(bool Value) {
+    if (FParentColor == Value) return;
+    FParentColor = Value;
+    if (Value && this->Parent()) {
+        FColorFlat = this->Parent()->Color();
+        RedrawFrame();
+    }
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetAdvColorFocused(TAdvColors Value) {
+    FAdvColorFocused = Value;
+    if (FUseAdvColors) {
+        CalcAdvColors();
+        RedrawFrame();
+    }
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetAdvColorBorder(TAdvColors Value) {
+    FAdvColorBorder = Value;
+    if (FUseAdvColors) {
+        CalcAdvColors();
+        RedrawFrame();
+    }
+}
+
+template <class TBase> void TFlatEditBase<TBase>::SetUseAdvColors(bool Value) {
+    if (FUseAdvColors == Value) return;
+    FUseAdvColors = Value;
+    SetParentColor(Value);
+    CalcAdvColors();
+    RedrawFrame();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::CalcAdvColors() {
+    if (!FUseAdvColors) return;
+    FColorFocused =
+        CalcAdvancedColor(FColorFlat, FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
+    FColorBorder =
+        CalcAdvancedColor(FColorFlat, FColorBorder, FAdvColorBorder, TColorCalcType::darken);
+}
+
+template <class TBase> void TFlatEditBase<TBase>::TakeParentColor() {
+    if (FUseAdvColors) {
+        if (this->Parent()) FColorFlat = this->Parent()->Color();
+        CalcAdvColors();
+    } else if (FParentColor && this->Parent()) {
+        FColorFlat = this->Parent()->Color();
+    }
+    RedrawFrame();
+}
+
+template <class TBase> bool TFlatEditBase<TBase>::Highlighted() const {
+    if (this->Focused()) return true;
+    return FMouseIn && !dynamic_cast<const TFlatEditBase*>(FocusedWinControl());
+}
+
+template <class TBase> void TFlatEditBase<TBase>::RedrawFrame() {
+    this->SetColor(Highlighted() ? FColorFocused : FColorFlat);
+    this->Invalidate();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::ApplyLook() {
+    TBase::ApplyLook();
+    // Room for the frame, which is painted over the widget's edge after Qt's own painting; the
+    // memo's scroll bars go inside it too.
+    if constexpr (std::is_base_of_v<TCustomMemo, TBase>) {
+        this->Memo()->setFrameStyle(QFrame::Box | QFrame::Plain);
+        this->Memo()->setLineWidth(kFrame);
+    } else {
+        this->Handle()->setContentsMargins(kFrame, kFrame, kFrame, kFrame);
+    }
+}
+
+template <class TBase> void TFlatEditBase<TBase>::PaintFrame() {
+    // The face colour of the last redraw, which Qt's background already shows.
+    const TColor face = this->Color();
+    QPainter painter(this->Handle());
+    TCanvas c;
+    c.BeginPaint(&painter, QRegion());
+    TRect r = Rect(0, 0, this->Width(), this->Height());
+    c.Brush()->SetColor(FColorBorder);
+    c.FrameRect(r);
+    c.Brush()->SetColor(face);
+    for (int ring = 1; ring < kFrame; ++ring) {
+        InflateRect(r, -1, -1);
+        c.FrameRect(r);
+    }
+    if constexpr (std::is_base_of_v<TCustomMemo, TBase>) {
+        if (this->ScrollBars() == TScrollStyle::ssBoth)
+            c.FillRect(Rect(r.Right - 17, r.Bottom - 17, r.Right - 1, r.Bottom - 1));
+    }
+    c.EndPaint();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::AdjustHeight() {
+    if constexpr (!std::is_base_of_v<TCustomMemo, TBase>)
+        this->SetHeight(QFontMetrics(this->Font()->ToQFont()).height() + 6);
+}
+
+template <class TBase> void TFlatEditBase<TBase>::Loaded() {
+    TBase::Loaded();
+    AdjustHeight();
+}
+
+template <class TBase> void TFlatEditBase<TBase>::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_PAINT:
+        TBase::WndProc(Message);
+        PaintFrame();
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case CM_ENABLEDCHANGED:
+        TBase::WndProc(Message);
+        RedrawFrame();
+        return;
+    case CM_MOUSEENTER:
+        TBase::WndProc(Message);
+        if (Application->Active()) {
+            FMouseIn = true;
+            RedrawFrame();
+        }
+        return;
+    case CM_MOUSELEAVE:
+        TBase::WndProc(Message);
+        FMouseIn = false;
+        RedrawFrame();
+        return;
+    case CM_SYSCOLORCHANGE:
+    case CM_PARENTCOLORCHANGED:
+        TakeParentColor();
+        return;
+    case CM_FONTCHANGED:
+        TBase::WndProc(Message);
+        AdjustHeight();
+        return;
+    default:
+        break;
+    }
+    TBase::WndProc(Message);
+}
+
+template class TFlatEditBase<TCustomEdit>;
+template class TFlatEditBase<TCustomMaskEdit>;
+template class TFlatEditBase<TCustomMemo>;
