@@ -24,21 +24,16 @@ public:
 
 protected:
     bool eventFilter(QObject* Object, QEvent* Event) override {
-        if (!Running()) return false;
         const QEvent::Type type = Event->type();
+        if (!Running()) return false;
         if (type == QEvent::Quit && Object == qApp) {
             FQuit = true;
             return true;
         }
         if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
-        if (!Object->isWidgetType()) return false;
-        auto* receiver = static_cast<QWidget*>(Object);
-        if (receiver != FWidget && !FWidget->isAncestorOf(receiver)) return false;
-        // An event a child left unhandled comes again for its parent: it was seen already.
-        if (Event == FLastEvent && FLastReceiver && receiver->isAncestorOf(FLastReceiver))
-            return false;
-        FLastEvent = Event;
-        FLastReceiver = receiver;
+        // The capture sends the mouse to the control's own window; what reaches its children
+        // comes on to it when they leave it.
+        if (Object != FWidget) return false;
         auto* me = static_cast<QMouseEvent*>(Event);
         if (type == QEvent::MouseButtonRelease && me->button() != Qt::LeftButton) return false;
         const QPoint g = me->globalPosition().toPoint();
@@ -57,8 +52,6 @@ private:
     const TCaptureLoop& FLoop;
     bool FQuit = false;
     bool FReleased = false;
-    const QEvent* FLastEvent = nullptr;
-    QPointer<QWidget> FLastReceiver;
 };
 
 } // namespace

@@ -42,7 +42,8 @@ public:
     std::vector<TRect> Rects() const;
     TRect BoundsRect() const;
     bool Contains(TPoint P) const { return FRegion.contains(QPoint(P.X, P.Y)); }
-    bool operator==(const TRegion& Other) const { return FRegion == Other.FRegion; }
+    // The same area, however it is cut into rectangles.
+    bool operator==(const TRegion& Other) const { return FRegion.xored(Other.FRegion).isEmpty(); }
 
     const QRegion& ToQRegion() const { return FRegion; }
 

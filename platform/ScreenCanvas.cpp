@@ -8,11 +8,12 @@
 
 namespace {
 
-// Shows an image with transparent parts, above every window, without taking the mouse or focus.
+// Shows an image with transparent parts, above every window, without taking the mouse or focus
+// (a tool tip's kind of window is never activated).
 class TOutlineWindow : public QWidget {
 public:
     TOutlineWindow()
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
                                Qt::NoDropShadowWindowHint) {
         setAttribute(Qt::WA_TranslucentBackground);
