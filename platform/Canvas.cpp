@@ -41,6 +41,32 @@ bool PatternOn(const std::vector<int>& Pattern, int Step) {
     return true;
 }
 
+// The extent of a text as the platform's text drawing would lay it out. Lines without word
+// breaking are measured by their advance alone, which is much cheaper than a layout.
+TSize MeasureText(const QFontMetrics& Fm, const QString& Text, unsigned Flags, int QtFlags,
+                  int WrapWidth) {
+    if (!(Flags & DT_WORDBREAK) || (Flags & DT_SINGLELINE)) {
+        const QStringList lines = (Flags & DT_SINGLELINE) ? QStringList{Text} : Text.split('\n');
+        int width = 0;
+        for (QString line : lines) {
+            if (!(Flags & DT_NOPREFIX))
+                line.replace(QLatin1String("&&"), QLatin1String("\x01"))
+                    .remove('&')
+                    .replace('\x01', '&');
+            if (Flags & DT_EXPANDTABS) line.replace('\t', QLatin1String("        "));
+            line.remove('\r');
+            width = std::max(width, Fm.horizontalAdvance(line));
+        }
+        return {width, Fm.height() * int((Flags & DT_SINGLELINE) ? 1 : lines.size())};
+    }
+    const QRect r = Fm.boundingRect(
+        QRect(0, 0, std::max(1, WrapWidth), 1 << 20),
+        (QtFlags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom)) |
+            Qt::AlignLeft | Qt::AlignTop,
+        Text);
+    return {r.width(), r.height()};
+}
+
 } // namespace
 
 TCanvas::TCanvas() {
@@ -424,18 +450,14 @@ int TCanvas::DrawText(const QString& Text, TRect& R, unsigned Flags) {
 
     QString text = Text;
     if (Flags & DT_END_ELLIPSIS) text = fm.elidedText(Text, Qt::ElideRight, R.Width(), qf);
-    const int wrapWidth = (Flags & DT_WORDBREAK) ? std::max(1, R.Width()) : 1 << 20;
-    const QRect measured = fm.boundingRect(
-        QRect(R.Left, R.Top, wrapWidth, 1 << 20),
-        (qf & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom)) |
-            Qt::AlignLeft | Qt::AlignTop,
-        text);
-    const int h = (Flags & DT_SINGLELINE) ? fm.height() : measured.height();
     if (Flags & DT_CALCRECT) {
-        R.Right = R.Left + measured.width();
-        R.Bottom = R.Top + h;
-        return h;
+        const TSize size = MeasureText(fm, text, Flags, qf, R.Width());
+        R.Right = R.Left + size.cx;
+        R.Bottom = R.Top + size.cy;
+        return size.cy;
     }
+    const int h =
+        (Flags & DT_SINGLELINE) ? fm.height() : MeasureText(fm, text, Flags, qf, R.Width()).cy;
     Changing();
     if (Session s{*this}) {
         s->setFont(font);

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 TComponent::TComponent(TComponent* AOwner) {
-    if (AOwner) AOwner->InsertComponent(this);
+    if (!AOwner) return;
+    AOwner->InsertComponent(this);
+    // Made while its owner is read from a description: it is being read too.
+    if (AOwner->IsLoading()) FComponentState.Include(TComponentStateItem::csLoading);
 }
 
 TComponent::~TComponent() {

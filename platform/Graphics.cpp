@@ -186,18 +186,22 @@ void TBitmap::Assign(const TGraphic& Source) {
 }
 
 void TJPEGImage::LoadFromData(const QByteArray& Data) {
-    FImage = Decode(Data, "JPEG image").convertToFormat(QImage::Format_RGB32);
+    QBuffer buffer(const_cast<QByteArray*>(&Data));
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid())
+        throw EInvalidGraphic("JPEG image: the picture data cannot be read");
     FData = Data;
+    FSize = size;
+    FImage = QImage();
     Changed();
 }
 
-QByteArray TJPEGImage::SaveToData() const {
-    if (!FData.isEmpty()) return FData;
-    QByteArray out;
-    QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
-    FImage.save(&buf, "JPG", 92);
-    return out;
+const QImage& TJPEGImage::Image() const {
+    if (FImage.isNull() && !FData.isEmpty())
+        FImage = Decode(FData, "JPEG image").convertToFormat(QImage::Format_RGB32);
+    return FImage;
 }
 
 void TIcon::LoadFromData(const QByteArray& Data) {

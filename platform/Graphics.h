@@ -114,20 +114,23 @@ private:
     TColor FTransparentColor = clDefault;
 };
 
+// Keeps the compressed data and decodes it when first drawn, so that pictures of views not
+// yet shown cost only their file size.
 class TJPEGImage : public TGraphic {
 public:
-    int Width() const override { return FImage.width(); }
-    int Height() const override { return FImage.height(); }
+    int Width() const override { return FSize.width(); }
+    int Height() const override { return FSize.height(); }
     const char* ClassName() const override { return "TJPEGImage"; }
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TJPEGImage>(*this); }
-    QImage DrawingImage() const override { return FImage; }
+    QImage DrawingImage() const override { return Image(); }
     void LoadFromData(const QByteArray& Data) override;
-    QByteArray SaveToData() const override;
-    const QImage& Image() const { return FImage; }
+    QByteArray SaveToData() const override { return FData; }
+    const QImage& Image() const;
 
 private:
-    QImage FImage;
+    mutable QImage FImage;
     QByteArray FData;
+    QSize FSize;
 };
 
 class TIcon : public TGraphic {

@@ -73,6 +73,9 @@ void TFont::SetPitch(TFontPitch Value) {
 
 QFont TFont::ToQFont() const {
     QFont f(MapFontFamily(FName));
+    // Chinese text in a Latin face falls back to the Chinese face already in use, not to
+    // whatever the font configuration would pick.
+    f.setFamilies({MapFontFamily(FName), QStringLiteral("AR PL UMing CN")});
     // A positive height is the whole cell; the character itself is about seven eighths of it.
     const int px = FHeight < 0 ? -FHeight : std::max(1, FHeight * 7 / 8);
     f.setPixelSize(std::max(1, px));

@@ -36,11 +36,27 @@ void TNativeControl::WndProc(TMessage& Message) {
     case CM_COLORCHANGED:
     case CM_PARENTFONTCHANGED:
     case CM_PARENTCOLORCHANGED:
-        ApplyLook();
+        // While the window is read from its description the look is applied once, at the end
+        // (or before the first text needs it).
+        if (IsLoading())
+            FLookPending = true;
+        else
+            ApplyLook();
         break;
     default:
         break;
     }
+}
+
+void TNativeControl::Loaded() {
+    TWinControl::Loaded();
+    ApplyLook();
+}
+
+void TNativeControl::EnsureLook() {
+    if (!FLookPending) return;
+    FLookPending = false;
+    ApplyLook();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -207,6 +223,7 @@ public:
     }
     void Clear() override { FMemo->Memo()->setPlainText(QString()); }
     void SetText(const QString& Value) override {
+        FMemo->EnsureLook();
         QString t = Value;
         t.replace("\r\n", "\n").replace('\r', '\n');
         FMemo->Memo()->setPlainText(t);
@@ -292,22 +309,22 @@ void TCustomMemo::Change() {
 
 void TCustomMemo::SetReadOnly(bool Value) {
     FReadOnly = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle Value) {
     FScrollBars = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TCustomMemo::SetWordWrap(bool Value) {
     FWordWrap = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TCustomMemo::SetBorderStyle(TBorderStyle Value) {
     FBorderStyle = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TCustomMemo::SelectAll() {

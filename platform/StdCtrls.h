@@ -18,8 +18,19 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
-    void CreateWnd() override { ApplyLook(); }
+    void CreateWnd() override {
+        if (IsLoading())
+            FLookPending = true;
+        else
+            ApplyLook();
+    }
+    void Loaded() override;
     virtual void ApplyLook();
+    // Applies a look put off while loading, before text is laid out with it.
+    void EnsureLook();
+
+private:
+    bool FLookPending = false;
 };
 
 class TCustomEdit : public TNativeControl {
