@@ -398,6 +398,9 @@ private:
     QPainter* FPaintPainter = nullptr;
     QEvent* FCurrentEvent = nullptr;
     const std::function<bool(QEvent*)>* FCurrentDefault = nullptr;
+    // The message the Qt event became: only its own default handling may pass the event to Qt,
+    // not messages performed on the control while it is being handled.
+    const TMessage* FCurrentMessage = nullptr;
     bool FDefaultResult = false;
     std::map<int, unsigned> FTimers; // Qt timer id -> our id
     TWindowHookList FHooks;

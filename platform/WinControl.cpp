@@ -628,7 +628,7 @@ void TWinControl::UpdateMouseControl(TPoint Pos) {
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {
-    if (FCurrentEvent && FCurrentDefault && !FDefaultResult) {
+    if (FCurrentEvent && FCurrentDefault && !FDefaultResult && &Message == FCurrentMessage) {
         QEvent* e = FCurrentEvent;
         FCurrentEvent = nullptr; // the Qt default runs once per event
         FDefaultResult = true;

@@ -95,6 +95,8 @@ void TWinControl::Dispatch(TMessage& Message, QEvent* Event,
                            const std::function<bool(QEvent*)>* Default) {
     QEvent* savedEvent = FCurrentEvent;
     const std::function<bool(QEvent*)>* savedDefault = FCurrentDefault;
+    const TMessage* savedMessage = FCurrentMessage;
+    FCurrentMessage = &Message;
     const bool savedResult = FDefaultResult;
     FCurrentEvent = Event;
     FCurrentDefault = Default;
@@ -104,11 +106,13 @@ void TWinControl::Dispatch(TMessage& Message, QEvent* Event,
     } catch (...) {
         FCurrentEvent = savedEvent;
         FCurrentDefault = savedDefault;
+        FCurrentMessage = savedMessage;
         FDefaultResult = savedResult;
         throw;
     }
     FCurrentEvent = savedEvent;
     FCurrentDefault = savedDefault;
+    FCurrentMessage = savedMessage;
     FDefaultResult = savedResult;
 }
 
