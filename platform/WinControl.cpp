@@ -3,6 +3,7 @@
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -358,7 +359,9 @@ void TWinControl::InvalidateRect(const TRect& R) {
 }
 
 void TWinControl::Update() {
-    if (FWidget && FWidget->isVisible()) FWidget->repaint(FWidget->visibleRegion());
+    // Paints what is invalid now, and nothing else: pending updates of the window are flushed.
+    if (FWidget && FWidget->isVisible())
+        QCoreApplication::sendPostedEvents(FWidget->window(), QEvent::UpdateRequest);
 }
 
 void TWinControl::Repaint() {
