@@ -69,4 +69,16 @@ TEST(RegionFromPicture, MatchesTheColourMaskOfABusyPicture) {
                             .convertToFormat(QImage::Format_RGB32)
                             .createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor);
     EXPECT_EQ(*r, TRegion(QRegion(QBitmap::fromImage(mask))));
+
+    // One transparent pixel per row, at every position of a wide row in turn.
+    TBitmap diagonal = MakeBitmap(70, 70, clWhite);
+    QRegion expected(0, 0, 70, 70);
+    for (int i = 0; i < 70; ++i) {
+        diagonal.Canvas()->SetPixel(i, i, clFuchsia);
+        expected -= QRegion(i, i, 1, 1);
+    }
+    auto d = fcCreateRegionFromBitmap(diagonal, clFuchsia);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(*d, TRegion(expected));
+    EXPECT_EQ(d->RectCount(), 2 * 70 - 2);
 }
