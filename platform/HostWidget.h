@@ -7,12 +7,19 @@
 #include <QEvent>
 #include <utility>
 
-template <class W> class THost : public W {
+// What every host widget offers whatever its Qt class: letting go of its control.
+class THostBase {
+public:
+    virtual ~THostBase() = default;
+    virtual void Detach() = 0;
+};
+
+template <class W> class THost : public W, public THostBase {
 public:
     template <class... Args>
     explicit THost(TWinControl* Control, Args&&... args)
         : W(std::forward<Args>(args)...), FControl(Control) {}
-    void Detach() { FControl = nullptr; }
+    void Detach() override { FControl = nullptr; }
     TWinControl* Control() const { return FControl; }
 
 protected:

@@ -169,17 +169,17 @@ void TListView::SetSelected(TListItem* Item) {
 
 void TListView::SetGridLines(bool Value) {
     FGridLines = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TListView::SetRowSelect(bool Value) {
     FRowSelect = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TListView::SetHideSelection(bool Value) {
     FHideSelection = Value;
-    ApplyLook();
+    if (!IsLoading()) ApplyLook();
 }
 
 void TListView::SelectionChanged() {

@@ -74,6 +74,8 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
 }
 
 TWinControl::~TWinControl() {
+    // The form must not keep a focused or active control that no longer exists.
+    if (TCustomForm* f = GetParentForm(this); f && f != this) f->ControlGone(this);
     SetDestroying();
     // Children first, while this control's widget still exists.
     DestroyComponents();
@@ -81,7 +83,7 @@ TWinControl::~TWinControl() {
     ForgetFocusedControl(this);
     if (FWidget) {
         UnregisterWidget(FWidget);
-        if (auto* h = dynamic_cast<THost<QWidget>*>(FWidget)) h->Detach();
+        if (auto* h = dynamic_cast<THostBase*>(FWidget)) h->Detach();
         FWidget->removeEventFilter(nullptr);
         QWidget* w = FWidget;
         FWidget = nullptr;

@@ -241,3 +241,16 @@ TEST_F(Fixture, LabelsSizeThemselvesAndDatePickersStayQuietWhenSetByCode) {
     picker->Editor()->setDate(QDate(2026, 12, 3)); // as the user's pick arrives
     EXPECT_EQ(changes, 1);
 }
+
+TEST_F(Fixture, AFocusedControlThatIsFreedLeavesNoDanglingFocus) {
+    auto* first = new TEdit(Form.get());
+    first->SetParent(Form.get());
+    auto* second = new TEdit(Form.get());
+    second->SetParent(Form.get());
+    first->SetFocus();
+    delete first;
+    EXPECT_EQ(Form->ActiveControl(), nullptr);
+    second->SetFocus(); // used to reach the freed control
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(Form->ActiveControl(), second);
+}
