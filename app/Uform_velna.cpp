@@ -1,8 +1,6 @@
 #include "app/Uform_velna.h"
 
 #include "app/Texts.h"
-#include "app/cycle/Calendar.h"
-#include "app/cycle/Detail.h"
 #include "app/cycle/Status.h"
 #include "app/store/VelnaFile.h"
 
@@ -63,60 +61,6 @@ void Tform_velna::FormShow(TObject*) {
     apart_list_update();
 }
 
-void Tform_velna::DateTimePicker1Change(TObject*) {
-    PickedDate = DateTimePicker1->Date();
-    int y = 0, m = 0, d = 0;
-    DecodeDate(PickedDate, y, m, d);
-    const cycle::YearMonth month{y, m};
-    const cycle::YearMonth next = cycle::NextMonth(month);
-    DaysInMonth = MonthDays(month.Year, month.Month);
-    DaysInNextMonth = MonthDays(next.Year, next.Month);
-    Label7->SetCaption(U(cycle::MonthCaption(month)));
-    Label8->SetCaption(U(cycle::MonthCaption(next)));
-    Phases = cycle::ComputePhases(PickedDate, CycleLength);
-    WriteStatus();
-}
-
-void Tform_velna::WriteStatus() {
-    const cycle::StatusLine before{Utf8(Label3->Caption()), uint32_t(Label3->Font()->Color()),
-                                   Label3->Width()};
-    const cycle::StatusLine after =
-        cycle::TodayStatus(before, Phases, CycleLength, DateOf(Env().Now()));
-    Label3->SetCaption(U(after.Text));
-    Label3->Font()->SetColor(TColor(after.FontColor));
-    Label3->SetWidth(after.Width);
-}
-
-void Tform_velna::velnaday(TDateTime Date) {
-    Phases = cycle::ComputePhases(Date, CycleLength);
-    WriteDetailRanges();
-}
-
-void Tform_velna::WriteDetailRanges() {
-    const auto texts = cycle::DetailTexts(Phases, [](double day) { return Utf8(DateToStr(day)); });
-    TLabel* labels[] = {Label10, Label12, Label14, Label16, Label18};
-    for (size_t i = 0; i < texts.size(); ++i) labels[i]->SetCaption(U(texts[i]));
-}
-
-void Tform_velna::apart_list_update() {
-    Apart_list->ClearItems();
-    for (const DiaryRow& row : FStore->LoadDiaryList()) {
-        TListItem* item = Apart_list->AddItem();
-        item->SetCaption(DateTimeToStr(row.Date));
-        item->SubItems()->Add(row.Status);
-        item->SubItems()->Add(row.Diary);
-        item->SetData(row.ID);
-    }
-}
-
-void Tform_velna::FlatSpeedButton1Click(TObject*) {
-    ShowView(Panel1);
-}
-
-void Tform_velna::FlatSpeedButton2Click(TObject*) {
-    ShowView(Panel2);
-}
-
 void Tform_velna::FlatSpeedButton3Click(TObject*) {
     ShowView(Panel3);
 }
@@ -130,21 +74,4 @@ void Tform_velna::FlatSpeedButton5Click(TObject*) {
     if (Application->MessageBox(U("欢迎使用本软件。确定退出吗?"), U(kSystemCaption),
                                 MB_YESNO | MB_ICONQUESTION) == IDYES)
         Close();
-}
-
-void Tform_velna::FlatSpeedButton6Click(TObject*) {
-    ShowView(Panel6);
-    WriteDetailRanges();
-}
-
-void Tform_velna::FlatSpeedButton7Click(TObject*) {
-    ShowView(Panel7);
-}
-
-void Tform_velna::FlatSpeedButton8Click(TObject*) {
-    velnaday(cycle::PreviousCycleStart(Phases, CycleLength));
-}
-
-void Tform_velna::FlatSpeedButton9Click(TObject*) {
-    velnaday(cycle::NextCycleStart(Phases, CycleLength));
 }

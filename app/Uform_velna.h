@@ -4,17 +4,17 @@
 
 #include "app/cycle/Phases.h"
 #include "app/store/VelnaStore.h"
+#include "flat/TFlatMemoUnit.h"
+#include "flat/TFlatSpeedButtonUnit.h"
 #include "platform/ComCtrls.h"
 #include "platform/DataAccess.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
+#include "shapedform/fcimageform.h"
 
 #include <memory>
-
-// A tool bar or view button: glyph, hint and click, in place until the flat buttons come.
-using TViewButton = TButton;
 
 class Tform_velna : public TForm {
 public:
@@ -22,14 +22,14 @@ public:
     ~Tform_velna() override;
 
     // Components, in the order the window's description creates them.
-    TImage* fcImageForm1 = nullptr;
+    TfcImageForm* fcImageForm1 = nullptr;
     TPanel* leftPanel = nullptr;
     TImage* Image1 = nullptr;
-    TViewButton* FlatSpeedButton1 = nullptr;
-    TViewButton* FlatSpeedButton2 = nullptr;
-    TViewButton* FlatSpeedButton3 = nullptr;
-    TViewButton* FlatSpeedButton4 = nullptr;
-    TViewButton* FlatSpeedButton5 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton1 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton2 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton3 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton4 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton5 = nullptr;
 
     TPanel* Panel1 = nullptr;
     TLabel* Label1 = nullptr;
@@ -37,7 +37,7 @@ public:
     TLabel* Label2 = nullptr;
     TLabel* Label26 = nullptr;
     TLabel* Label3 = nullptr;
-    TViewButton* FlatSpeedButton6 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton6 = nullptr;
     TLabel* Label7 = nullptr;
     TLabel* Label8 = nullptr;
     TPanel* Panel5 = nullptr;
@@ -47,12 +47,12 @@ public:
     TLabel* Label4 = nullptr;
     TLabel* Label5 = nullptr;
     TLabel* Label6 = nullptr;
-    TViewButton* FlatSpeedButton7 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton7 = nullptr;
 
     TPanel* Panel2 = nullptr;
 
     TPanel* Panel3 = nullptr;
-    TMemo* FlatMemo1 = nullptr;
+    TFlatMemo* FlatMemo1 = nullptr;
     TImage* Image6 = nullptr;
 
     TPanel* Panel4 = nullptr;
@@ -69,8 +69,8 @@ public:
     TLabel* Label16 = nullptr;
     TLabel* Label17 = nullptr;
     TLabel* Label18 = nullptr;
-    TViewButton* FlatSpeedButton8 = nullptr;
-    TViewButton* FlatSpeedButton9 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton8 = nullptr;
+    TFlatSpeedButton* FlatSpeedButton9 = nullptr;
     TImage* Image11 = nullptr;
 
     TPanel* Panel7 = nullptr;
@@ -114,7 +114,16 @@ public:
     bool DatabaseReady() const { return FDatabaseReady; }
 
 private:
+    // The window's description, one part per view (Uform_velna*View.cpp).
     void CreateComponents();
+    void CreateToolBar();
+    void CreateTestView();
+    void CreateSettingsView();
+    void CreateKnowledgeView();
+    void CreateAboutView();
+    void CreateDetailView();
+    void CreateDiaryView();
+    void CreateHomeView();
     void WriteDetailRanges();
     void WriteStatus();
     std::unique_ptr<VelnaStore> FStore;

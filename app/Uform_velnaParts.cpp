@@ -1,0 +1,69 @@
+#include "app/Uform_velnaParts.h"
+
+#include "app/Resources.h"
+
+namespace velna {
+
+void SetSongFont(TControl* Control, int Height, TColor Color) {
+    Control->Font()->SetName(QString::fromUtf8("宋体"));
+    Control->Font()->SetHeight(Height);
+    Control->Font()->SetColor(Color);
+}
+
+TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
+                  const QString& Caption, TColor Color) {
+    auto* l = new TLabel(Owner);
+    l->SetName(Name);
+    l->SetParent(Parent);
+    l->SetBounds(Left, Top, l->Width(), l->Height());
+    l->SetTransparent(true);
+    SetSongFont(l, -13, Color);
+    l->SetCaption(Caption);
+    return l;
+}
+
+TImage* MakeImage(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
+                  int Width, int Height, const char* Picture) {
+    auto* i = new TImage(Owner);
+    i->SetName(Name);
+    i->SetParent(Parent);
+    i->SetBounds(Left, Top, Width, Height);
+    i->Picture()->LoadFromFile(ResourcePath(Picture));
+    return i;
+}
+
+TPanel* MakeView(TComponent* Owner, TWinControl* Parent, const char* Name, const QString& Caption) {
+    auto* p = new TPanel(Owner);
+    p->SetName(Name);
+    p->SetParent(Parent);
+    p->SetBounds(143, 56, 438, 336);
+    p->SetColor(kPanelColor);
+    p->SetBevelInner(TBevelCut::bvSpace);
+    p->SetBevelOuter(TBevelCut::bvLowered);
+    p->SetCaption(Caption);
+    p->SetVisible(false);
+    return p;
+}
+
+TFlatSpeedButton* MakeViewButton(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                                 int Top, int Width, int Height, const char* Glyph,
+                                 const QString& Hint, TNotifyEvent OnClick) {
+    auto* b = new TFlatSpeedButton(Owner);
+    b->SetName(Name);
+    b->SetParent(Parent);
+    b->SetBounds(Left, Top, Width, Height);
+    b->SetColor(kButtonFace);
+    b->SetColorFocused(clInfoBk);
+    b->SetColorDown(clWhite);
+    b->SetColorBorder(clBackground);
+    b->SetColorHighLight(kButtonHighlight);
+    TBitmap glyph;
+    glyph.LoadFromFile(ResourcePath(Glyph));
+    b->SetGlyph(&glyph);
+    b->SetHint(Hint);
+    b->SetShowHint(!Hint.isEmpty());
+    b->OnClick = std::move(OnClick);
+    return b;
+}
+
+} // namespace velna

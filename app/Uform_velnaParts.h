@@ -1,0 +1,27 @@
+#pragma once
+// Building blocks of the window's description: the way its labels, pictures, views and view
+// buttons are made.
+
+#include "app/Uform_velna.h"
+
+namespace velna {
+
+constexpr TColor kPanelColor = 14149346;   // RGB 226, 230, 215
+constexpr TColor kButtonFace = 16776176;   // RGB 240, 251, 255
+constexpr TColor kButtonHighlight = 33023; // RGB 255, 128, 0
+
+// 宋体, 13 pixels high unless told otherwise.
+void SetSongFont(TControl* Control, int Height = -13, TColor Color = clWindowText);
+TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
+                  const QString& Caption, TColor Color = clWindowText);
+TImage* MakeImage(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
+                  int Width, int Height, const char* Picture);
+// A view: 438 x 336 in the panels' colour, hidden until shown.
+TPanel* MakeView(TComponent* Owner, TWinControl* Parent, const char* Name,
+                 const QString& Caption = {});
+// A flat speed button with the tool bar's colours, a glyph from the program's pictures and a hint.
+TFlatSpeedButton* MakeViewButton(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                                 int Top, int Width, int Height, const char* Glyph,
+                                 const QString& Hint, TNotifyEvent OnClick);
+
+} // namespace velna
