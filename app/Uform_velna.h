@@ -4,6 +4,12 @@
 
 #include "app/cycle/Phases.h"
 #include "app/store/VelnaStore.h"
+#include "flat/TFlatButtonUnit.h"
+#include "flat/TFlatCheckBoxUnit.h"
+#include "flat/TFlatComboBoxUnit.h"
+#include "flat/TFlatEditUnit.h"
+#include "flat/TFlatGroupBoxUnit.h"
+#include "flat/TFlatMaskEditUnit.h"
 #include "flat/TFlatMemoUnit.h"
 #include "flat/TFlatSpeedButtonUnit.h"
 #include "platform/ComCtrls.h"
@@ -50,6 +56,22 @@ public:
     TFlatSpeedButton* FlatSpeedButton7 = nullptr;
 
     TPanel* Panel2 = nullptr;
+    TFlatGroupBox* FlatGroupBox6 = nullptr;
+    TLabel* spSkinStdLabel1 = nullptr;
+    TFlatEdit* FlatEdit1 = nullptr;
+    TLabel* spSkinStdLabel2 = nullptr;
+    TFlatComboBox* FlatEdit2 = nullptr;
+    TLabel* spSkinStdLabel3 = nullptr;
+    TFlatEdit* FlatEdit3 = nullptr;
+    TLabel* spSkinStdLabel4 = nullptr;
+    TFlatMaskEdit* FlatMaskEdit1 = nullptr;
+    TLabel* spSkinStdLabel7 = nullptr;
+    TLabel* spSkinStdLabel5 = nullptr;
+    TFlatMemo* FlatMemo3 = nullptr;
+    TFlatCheckBox* FlatCheckBox18 = nullptr;
+    TFlatButton* FlatButton5 = nullptr;
+    void FlatCheckBox18Click(TObject* Sender);
+    void FlatButton5Click(TObject* Sender);
 
     TPanel* Panel3 = nullptr;
     TFlatMemo* FlatMemo1 = nullptr;
@@ -75,6 +97,35 @@ public:
 
     TPanel* Panel7 = nullptr;
     TListView* Apart_list = nullptr;
+    TPanel* Panel9 = nullptr;
+    TPanel* Panel11 = nullptr;
+    TButton* BitBtn1 = nullptr;
+    TButton* button_add = nullptr;
+    TButton* BitBtn2 = nullptr;
+    TPanel* Panel10 = nullptr;
+    TImage* Image9 = nullptr;
+    TImage* Image10 = nullptr;
+    TLabel* Label25 = nullptr;
+    TBevel* Bevel1 = nullptr;
+    TLabel* Label19 = nullptr;
+    TLabel* Label22 = nullptr;
+    TLabel* Label24 = nullptr;
+    TLabel* Label21 = nullptr;
+    TFlatMemo* FlatMemo2 = nullptr;
+    TLabel* Label20 = nullptr;
+    TFlatComboBox* FlatComboBox1 = nullptr;
+    TLabel* Label23 = nullptr;
+    TDateTimePicker* DateTimePicker2 = nullptr;
+    TFlatButton* BitBtn3 = nullptr;
+    void Apart_listSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+    void BitBtn1Click(TObject* Sender);
+    void button_addClick(TObject* Sender);
+    void BitBtn2Click(TObject* Sender);
+    void BitBtn3Click(TObject* Sender);
+    void Panel7Exit(TObject* Sender);
+    // The entry form armed (confirm enabled) and idle (emptied, confirm disabled).
+    void Panel7true();
+    void Panel7false();
 
     TPanel* Panel8 = nullptr;
     TImage* Image7 = nullptr;

@@ -5,8 +5,33 @@
 
 using namespace velna;
 
+namespace {
+
+constexpr TColor kMemoColor = 15784392;    // RGB 200, 217, 240
+constexpr TColor kConfirmColor = 14736600; // RGB 216, 220, 224
+
+// Stand-in for the skinned buttons of the finished program: a plain button of their size.
+TButton* MakeBarButton(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left,
+                       const QString& Caption, TNotifyEvent OnClick) {
+    auto* b = new TButton(Owner);
+    b->SetName(Name);
+    b->SetParent(Parent);
+    b->SetBounds(Left, 10, 75, 25);
+    b->SetCaption(Caption);
+    b->SetTabStop(false);
+    b->OnClick = std::move(OnClick);
+    return b;
+}
+
+QString EntryTitle(int ID) {
+    return U("第") + IntToStr(ID) + U("条日记:");
+}
+
+} // namespace
+
 void Tform_velna::CreateDiaryView() {
     Panel7 = MakeView(this, this, "Panel7", U("例假备忘录"));
+    Panel7->OnExit = [this](TObject* S) { Panel7Exit(S); };
     Apart_list = new TListView(this);
     Apart_list->SetName("Apart_list");
     Apart_list->SetParent(Panel7);
@@ -20,6 +45,97 @@ void Tform_velna::CreateDiaryView() {
     Apart_list->AddColumn(U("日期"), 80);
     Apart_list->AddColumn(U("状态"), -1);
     Apart_list->AddColumn(U("日记内容"), 120);
+    Apart_list->OnSelectItem = [this](TObject* S, TListItem* I, bool On) {
+        Apart_listSelectItem(S, I, On);
+    };
+    Apart_list->OnDblClick = [this](TObject* S) { button_addClick(S); };
+
+    Panel9 = new TPanel(this);
+    Panel9->SetName("Panel9");
+    Panel9->SetParent(Panel7);
+    Panel9->SetHeight(35);
+    Panel9->SetAlign(TAlign::alBottom);
+    Panel9->SetBevelOuter(TBevelCut::bvNone);
+    Panel9->SetCaption(QString());
+    Panel11 = new TPanel(this);
+    Panel11->SetName("Panel11");
+    Panel11->SetParent(Panel9);
+    Panel11->SetWidth(397);
+    Panel11->SetAlign(TAlign::alRight);
+    Panel11->SetBevelOuter(TBevelCut::bvNone);
+    Panel11->SetCaption(QString());
+    BitBtn1 = MakeBarButton(this, Panel11, "BitBtn1", 143, U("增  加[&A]"),
+                            [this](TObject* S) { BitBtn1Click(S); });
+    button_add = MakeBarButton(this, Panel11, "button_add", 231, U("修  改[&E]"),
+                               [this](TObject* S) { button_addClick(S); });
+    BitBtn2 = MakeBarButton(this, Panel11, "BitBtn2", 319, U("删  除[&D]"),
+                            [this](TObject* S) { BitBtn2Click(S); });
+
+    Panel10 = new TPanel(this);
+    Panel10->SetName("Panel10");
+    Panel10->SetParent(Panel7);
+    Panel10->SetWidth(169);
+    Panel10->SetAlign(TAlign::alLeft);
+    Panel10->SetBevelOuter(TBevelCut::bvLowered);
+    Panel10->SetCaption(QString());
+    Image9 = MakeImage(this, Panel10, "Image9", 0, 0, Panel10->ClientRect().Right,
+                       Panel10->ClientRect().Bottom, "diary_form.jpg");
+    Image9->SetAlign(TAlign::alClient);
+    Image9->SetStretch(true);
+    Image10 = MakeImage(this, Panel10, "Image10", 8, 8, 33, 33, "diary_icon.png");
+    Image10->SetTransparent(true);
+    Label25 = MakeLabel(this, Panel10, "Label25", 45, 20, U("第一条日记:"), clRed);
+    Label25->SetAutoSize(false);
+    Label25->SetBounds(45, 20, 122, 17);
+    Bevel1 = new TBevel(this);
+    Bevel1->SetName("Bevel1");
+    Bevel1->SetParent(Panel10);
+    Bevel1->SetBounds(8, 43, 153, 4);
+    Bevel1->SetShape(TBevelShape::bsTopLine);
+    Label19 = MakeLabel(this, Panel10, "Label19", 86, 50, U("例假日记"), clBlack);
+    Label22 = MakeLabel(this, Panel10, "Label22", 85, 49, U("例假日记"), clWhite);
+    Label24 = MakeLabel(this, Panel10, "Label24", 7, 52, U("操作状态:"));
+    Label24->SetAutoSize(false);
+    Label24->SetBounds(7, 52, 153, 17);
+    Label24->SetVisible(false);
+    Label21 = MakeLabel(this, Panel10, "Label21", 8, 72, U("日记内容:"), clRed);
+
+    FlatMemo2 = new TFlatMemo(this);
+    FlatMemo2->SetName("FlatMemo2");
+    FlatMemo2->SetParent(Panel10);
+    FlatMemo2->SetBounds(4, 88, 161, 89);
+    FlatMemo2->SetScrollBars(TScrollStyle::ssVertical);
+    FlatMemo2->SetColorBorder(clGradientActiveCaption);
+    FlatMemo2->SetColorFlat(kMemoColor);
+
+    Label20 = MakeLabel(this, Panel10, "Label20", 4, 190, U("例假状态:"), clRed);
+    FlatComboBox1 = new TFlatComboBox(this);
+    FlatComboBox1->SetName("FlatComboBox1");
+    FlatComboBox1->SetParent(Panel10);
+    FlatComboBox1->SetBounds(66, 186, 98, 21);
+    FlatComboBox1->Items()->Add(U("正常"));
+    FlatComboBox1->Items()->Add(U("不正常"));
+    FlatComboBox1->SetItemIndex(-1);
+
+    Label23 = MakeLabel(this, Panel10, "Label23", 5, 216, U("例假时间:"), clRed);
+    DateTimePicker2 = new TDateTimePicker(this);
+    DateTimePicker2->SetName("DateTimePicker2");
+    DateTimePicker2->SetParent(Panel10);
+    DateTimePicker2->SetBounds(66, 214, 99, 21);
+    DateTimePicker2->SetDateFormat(TDTDateFormat::dfShort);
+
+    BitBtn3 = new TFlatButton(this);
+    BitBtn3->SetName("BitBtn3");
+    BitBtn3->SetParent(Panel10);
+    BitBtn3->SetBounds(67, 264, 70, 22);
+    BitBtn3->SetColor(kConfirmColor);
+    BitBtn3->SetColorFocused(clMoneyGreen);
+    BitBtn3->SetColorDown(clGradientActiveCaption);
+    BitBtn3->SetColorBorder(clNavy);
+    BitBtn3->SetColorHighLight(clInactiveCaptionText);
+    BitBtn3->SetCaption(U("确  定[&Y]"));
+    BitBtn3->SetEnabled(false);
+    BitBtn3->OnClick = [this](TObject* S) { BitBtn3Click(S); };
 }
 
 void Tform_velna::apart_list_update() {
@@ -34,5 +150,86 @@ void Tform_velna::apart_list_update() {
 }
 
 void Tform_velna::FlatSpeedButton7Click(TObject*) {
+    DateTimePicker2->SetDate(DateOf(Env().Now()));
     ShowView(Panel7);
+}
+
+void Tform_velna::Apart_listSelectItem(TObject*, TListItem* Item, bool Selected) {
+    if (!Selected || !Item) return;
+    DateTimePicker2->SetDate(StrToDate(Item->Caption()));
+    const int id = int(Item->Data());
+    if (std::optional<DiaryEntry> e = Store().LoadDiaryEntry(id)) {
+        FlatComboBox1->SetText(e->Status);
+        FlatMemo2->SetText(e->Diary);
+        Label25->SetCaption(EntryTitle(id));
+    }
+}
+
+void Tform_velna::BitBtn1Click(TObject*) {
+    Label24->SetCaption(QString());
+    Panel7true();
+    FlatMemo2->Clear();
+    FlatComboBox1->SetText(QString());
+}
+
+void Tform_velna::button_addClick(TObject*) {
+    TListItem* item = Apart_list->Selected();
+    if (!item) return;
+    const int id = int(item->Data());
+    if (std::optional<DiaryEntry> e = Store().LoadDiaryEntry(id)) {
+        DateTimePicker2->SetDate(StrToDate(e->DateText));
+        FlatComboBox1->SetText(e->Status);
+        FlatMemo2->SetText(e->Diary);
+        Label24->SetCaption(IntToStr(id));
+        Label25->SetCaption(EntryTitle(id));
+    }
+    Panel7true();
+}
+
+void Tform_velna::BitBtn3Click(TObject*) {
+    if (Trim(FlatMemo2->Text()).isEmpty()) {
+        Application->MessageBox(U("日记内容不能为空!"), U("输入提示"), MB_OK | MB_ICONINFORMATION);
+        FlatMemo2->SetFocus();
+        return;
+    }
+    if (Trim(FlatComboBox1->Text()).isEmpty()) {
+        Application->MessageBox(U("例假状态不能为空!"), U("输入提示"), MB_OK | MB_ICONINFORMATION);
+        FlatComboBox1->SetFocus();
+        return;
+    }
+    // A failed write ends here with the engine's message; the form stays armed with its text.
+    const QString target = Label24->Caption();
+    if (target.isEmpty())
+        Store().InsertDiary(DateTimePicker2->Date(), FlatComboBox1->Text(), FlatMemo2->Text());
+    else
+        Store().UpdateDiary(StrToInt(target), DateTimePicker2->Date(), FlatComboBox1->Text(),
+                            FlatMemo2->Text());
+    Panel7false();
+    apart_list_update();
+}
+
+void Tform_velna::BitBtn2Click(TObject*) {
+    TListItem* item = Apart_list->Selected();
+    if (!item) return;
+    if (Application->MessageBox(U("您是否确定要删除[") + item->Caption() + U("]这条日记吗?"),
+                                U("警告"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        Store().DeleteDiary(int(item->Data()));
+        Apart_list->DeleteItem(item);
+    }
+    Apart_list->SetFocus();
+    apart_list_update();
+}
+
+void Tform_velna::Panel7true() {
+    BitBtn3->SetEnabled(true);
+}
+
+void Tform_velna::Panel7false() {
+    FlatMemo2->Clear();
+    FlatComboBox1->SetText(QString());
+    BitBtn3->SetEnabled(false);
+}
+
+void Tform_velna::Panel7Exit(TObject*) {
+    Panel7false();
 }

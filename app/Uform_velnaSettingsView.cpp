@@ -1,13 +1,139 @@
-// The cycle settings view.
+// The cycle settings view: the one settings row, read-only until "我要修改" is ticked.
 
+#include "app/Texts.h"
 #include "app/Uform_velnaParts.h"
 
 using namespace velna;
 
+namespace {
+
+constexpr TColor kInputColor = 15784392; // RGB 200, 217, 240
+
+template <class TInput>
+TInput* MakeInput(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
+                  int Width, int Height) {
+    auto* c = new TInput(Owner);
+    c->SetName(Name);
+    c->SetParent(Parent);
+    c->SetBounds(Left, Top, Width, Height);
+    c->SetColorBorder(clNavy);
+    c->SetEnabled(false);
+    return c;
+}
+
+template <class TEditor>
+TEditor* MakeFlatEditor(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left,
+                        int Top, int Width, int Height) {
+    auto* e = MakeInput<TEditor>(Owner, Parent, Name, Left, Top, Width, Height);
+    e->SetColorFlat(kInputColor);
+    return e;
+}
+
+// The button and the five inputs, in the order they are switched.
+void EnableInputs(Tform_velna& W, bool Value) {
+    for (TControl* c : std::initializer_list<TControl*>{W.FlatButton5, W.FlatEdit1, W.FlatEdit2,
+                                                        W.FlatEdit3, W.FlatMaskEdit1, W.FlatMemo3})
+        c->SetEnabled(Value);
+}
+
+} // namespace
+
 void Tform_velna::CreateSettingsView() {
     Panel2 = MakeView(this, this, "Panel2");
+
+    FlatGroupBox6 = new TFlatGroupBox(this);
+    FlatGroupBox6->SetName("FlatGroupBox6");
+    FlatGroupBox6->SetParent(Panel2);
+    FlatGroupBox6->SetBounds(21, 11, 341, 230);
+    FlatGroupBox6->SetTransparent(true);
+    FlatGroupBox6->SetColor(clBtnFace);
+    SetSongFont(FlatGroupBox6);
+    FlatGroupBox6->SetCaption(U("例假设置："));
+
+    // Skinned labels in the finished program; plain transparent labels stand in for them.
+    spSkinStdLabel1 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel1", 11, 22, U("您的姓名："));
+    FlatEdit1 = MakeFlatEditor<TFlatEdit>(this, FlatGroupBox6, "FlatEdit1", 75, 20, 175, 19);
+    spSkinStdLabel2 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel2", 11, 46, U("例假规律："));
+    FlatEdit2 = MakeInput<TFlatComboBox>(this, FlatGroupBox6, "FlatEdit2", 75, 43, 175, 21);
+    FlatEdit2->SetColor(kInputColor);
+    FlatEdit2->Items()->Add(U("正常"));
+    FlatEdit2->Items()->Add(U("不正常"));
+    FlatEdit2->SetItemIndex(-1);
+    spSkinStdLabel3 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel3", 11, 70, U("例假周期："));
+    FlatEdit3 = MakeFlatEditor<TFlatEdit>(this, FlatGroupBox6, "FlatEdit3", 75, 68, 175, 19);
+    spSkinStdLabel4 =
+        MakeLabel(this, FlatGroupBox6, "spSkinStdLabel4", 11, 93, U("上一次例假时间："));
+    FlatMaskEdit1 =
+        MakeFlatEditor<TFlatMaskEdit>(this, FlatGroupBox6, "FlatMaskEdit1", 112, 92, 138, 19);
+    FlatMaskEdit1->SetEditMask("!9999/99/00;1;_");
+    FlatMaskEdit1->SetMaxLength(10);
+    spSkinStdLabel7 =
+        MakeLabel(this, FlatGroupBox6, "spSkinStdLabel7", 256, 95, "# 1979-03-12", clRed);
+    spSkinStdLabel7->Font()->SetName("Arial");
+    spSkinStdLabel7->Font()->SetHeight(-12);
+    spSkinStdLabel5 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel5", 11, 121, U("例假补充："));
+    FlatMemo3 = MakeFlatEditor<TFlatMemo>(this, FlatGroupBox6, "FlatMemo3", 75, 122, 247, 86);
+
+    FlatCheckBox18 = new TFlatCheckBox(this);
+    FlatCheckBox18->SetName("FlatCheckBox18");
+    FlatCheckBox18->SetParent(Panel2);
+    FlatCheckBox18->SetBounds(200, 260, 73, 20);
+    FlatCheckBox18->SetTransparent(true);
+    FlatCheckBox18->SetColorCheck(clRed);
+    FlatCheckBox18->SetColorDown(clBlack);
+    FlatCheckBox18->SetColorBorder(clBackground);
+    SetSongFont(FlatCheckBox18);
+    FlatCheckBox18->SetCaption(U("我要修改"));
+    FlatCheckBox18->OnClick = [this](TObject* S) { FlatCheckBox18Click(S); };
+
+    FlatButton5 = new TFlatButton(this);
+    FlatButton5->SetName("FlatButton5");
+    FlatButton5->SetParent(Panel2);
+    FlatButton5->SetBounds(291, 259, 70, 22);
+    FlatButton5->SetColor(kInputColor);
+    FlatButton5->SetColorFocused(clMoneyGreen);
+    FlatButton5->SetColorDown(clInactiveCaption);
+    FlatButton5->SetColorBorder(clNavy);
+    FlatButton5->SetColorHighLight(clInactiveCaptionText);
+    SetSongFont(FlatButton5);
+    FlatButton5->SetCaption(U("确    定"));
+    FlatButton5->OnClick = [this](TObject* S) { FlatButton5Click(S); };
 }
 
 void Tform_velna::FlatSpeedButton2Click(TObject*) {
     ShowView(Panel2);
+    // Every show starts read-only; unchecking disables the inputs through the box's click.
+    FlatCheckBox18->SetChecked(false);
+    if (std::optional<CycleSettings> s = Store().LoadSettings()) {
+        FlatEdit1->SetText(s->Name);
+        FlatEdit2->SetText(s->Regularity);
+        FlatEdit3->SetText(IntToStr(s->CycleLength));
+        FlatMaskEdit1->SetText(s->LastPeriod);
+        FlatMemo3->SetText(s->Notes);
+        return;
+    }
+    if (Application->MessageBox(U("关于您的例假资料现没有,您想添加吗?"), U("系统提示"),
+                                MB_YESNO | MB_ICONQUESTION) == IDYES)
+        FlatCheckBox18->SetChecked(true);
+}
+
+void Tform_velna::FlatCheckBox18Click(TObject*) {
+    EnableInputs(*this, FlatCheckBox18->Checked());
+}
+
+void Tform_velna::FlatButton5Click(TObject*) {
+    if (!FlatCheckBox18->Checked()) return;
+    if (FlatEdit1->Text().isEmpty() || FlatEdit2->Text().isEmpty()) {
+        Application->MessageBox(
+            U("请您输入关于您例假的详细资料!\n\r例假状态、例假周期、上一次例假时间"), U("输入提示"),
+            MB_OK | MB_ICONINFORMATION);
+        FlatEdit1->SetFocus();
+        return;
+    }
+    // A cycle length that is no number fails here, before anything is written; the inputs stay
+    // enabled so the user can correct it.
+    const int length = StrToInt(Trim(FlatEdit3->Text()));
+    Store().SaveSettings(
+        {FlatEdit1->Text(), FlatEdit2->Text(), length, FlatMaskEdit1->Text(), FlatMemo3->Text()});
+    EnableInputs(*this, false);
 }

@@ -61,5 +61,6 @@ QImage OnButtonFace(const QImage& drawing);
 std::vector<Picture> FramePictures();
 std::vector<Picture> PanelPictures();
 std::vector<Picture> GlyphPictures();
+std::vector<Picture> DiaryPictures();
 
 } // namespace pictures

@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     }
 
     std::vector<pictures::Picture> all = pictures::FramePictures();
-    for (auto&& group : {pictures::PanelPictures(), pictures::GlyphPictures()})
+    for (auto&& group :
+         {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
         all.insert(all.end(), group.begin(), group.end());
 
     int differing = 0;

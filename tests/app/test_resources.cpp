@@ -22,6 +22,7 @@ const PictureSpec kPictures[] = {
     {"btn_next.bmp", 62, 60},     {"btn_detail.bmp", 62, 60},   {"diary.bmp", 62, 60},
     {"home.jpg", 438, 337},       {"about.jpg", 438, 336},      {"side.jpg", 85, 317},
     {"swatch_green.jpg", 40, 15}, {"swatch_red.jpg", 40, 15},   {"swatch_black.jpg", 40, 15},
+    {"diary_form.jpg", 169, 297}, {"diary_icon.png", 32, 32},
 };
 
 const char* const kGlyphs[] = {"btn_test.bmp",  "btn_settings.bmp", "btn_knowledge.bmp",
