@@ -146,6 +146,8 @@ void TCustomForm::SetVisible(bool Value) {
         w->setGeometry(Left(), Top(), Width(), Height());
         DoShow();
         w->show();
+        // A window the program shows becomes the active one, as on the desktop it came from.
+        w->activateWindow();
     } else {
         w->hide();
         DoHide();
@@ -266,7 +268,9 @@ bool TApplication::Active() const {
     return QApplication::activeWindow() != nullptr;
 }
 
-QString TApplication::ExeName() const { return Env().ProgramPath(); }
+QString TApplication::ExeName() const {
+    return Env().ProgramPath();
+}
 
 void TApplication::HandleException(TObject* Sender) {
     QString message;

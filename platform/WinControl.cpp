@@ -3,6 +3,7 @@
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
@@ -149,7 +150,14 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TWinControl::SetVisible(bool Value) {
     if (Visible() == Value) return;
     TControl::SetVisible(Value);
-    if (FWidget && Parent()) FWidget->setVisible(Value);
+    if (FWidget && Parent()) {
+        // Hiding the focused control leaves the focus with the form; Qt would hand it on to
+        // the next widget, which the desktop never did.
+        QWidget* focus = QApplication::focusWidget();
+        if (!Value && focus && (focus == FWidget || FWidget->isAncestorOf(focus)))
+            if (QWidget* top = FWidget->window()) top->setFocus(Qt::OtherFocusReason);
+        FWidget->setVisible(Value);
+    }
     Perform(CM_SHOWINGCHANGED);
 }
 

@@ -198,3 +198,19 @@ TEST_F(WindowFixture, AFileThatIsNoDatabaseIsNamedAndLeftUntouched) {
     Pick(w, 2026, 12, 16); // no settings: a cycle of 0 days, so only today itself is menstrual
     EXPECT_EQ(w.Label3->Caption(), U8("月经期,要注意经期卫生      "));
 }
+
+TEST_F(WindowFixture, TheWindowTakesItsOutlineFromTheStoredRegion) {
+    Tform_velna& w = Open();
+    EXPECT_EQ(w.BorderStyle(), TFormBorderStyle::bsNone);
+    EXPECT_EQ(w.BoundsRect(), Bounds(128, 116, 590, 403));
+    const QByteArray stored = w.fcImageForm1->WriteRegionData();
+    ASSERT_EQ(stored.size(), 68);
+    const QRegion outline = WindowRegion(&w).ToQRegion();
+    EXPECT_TRUE(outline.contains(QPoint(0, 0)));
+    EXPECT_TRUE(outline.contains(QPoint(589, 402)));
+    EXPECT_TRUE(outline.contains(QPoint(1, 402)));
+    EXPECT_FALSE(outline.contains(QPoint(0, 402))); // the bottom-left pixel is cut away
+    // Where no other windowless control lies, the picture itself is under the mouse.
+    EXPECT_EQ(FindControlAtScreen(w.ClientToScreen({300, 10})), w.fcImageForm1);
+    EXPECT_EQ(FindControlAtScreen(w.leftPanel->ClientToScreen({40, 30})), w.FlatSpeedButton1);
+}

@@ -254,3 +254,21 @@ TEST_F(Fixture, AFocusedControlThatIsFreedLeavesNoDanglingFocus) {
     EXPECT_TRUE(second->Focused());
     EXPECT_EQ(Form->ActiveControl(), second);
 }
+
+TEST_F(Fixture, HidingTheFocusedControlLeavesTheFocusWithTheForm) {
+    Form->Show();
+    QApplication::processEvents();
+    auto* panel = new TPanel(Form.get());
+    panel->SetParent(Form.get());
+    auto* inside = new TEdit(Form.get());
+    inside->SetParent(panel);
+    auto* outside = new TEdit(Form.get());
+    outside->SetParent(Form.get());
+    inside->SetFocus();
+    QApplication::processEvents();
+    panel->SetVisible(false);
+    QApplication::processEvents();
+    EXPECT_FALSE(inside->Focused());
+    EXPECT_FALSE(outside->Focused()); // the focus is not handed on to a neighbour
+    EXPECT_EQ(Form->ActiveControl(), nullptr);
+}
