@@ -47,6 +47,8 @@ void Tform_velna::FormCreate(TObject*) {
     } else {
         FDatabaseReady = true;
     }
+    // 4. The two calendars.
+    PrepareCalendars();
 }
 
 void Tform_velna::FormShow(TObject*) {

@@ -12,6 +12,7 @@
 #include "flat/TFlatMaskEditUnit.h"
 #include "flat/TFlatMemoUnit.h"
 #include "flat/TFlatSpeedButtonUnit.h"
+#include "grid/SortGrid.h"
 #include "platform/ComCtrls.h"
 #include "platform/DataAccess.h"
 #include "platform/ExtCtrls.h"
@@ -46,6 +47,8 @@ public:
     TFlatSpeedButton* FlatSpeedButton6 = nullptr;
     TLabel* Label7 = nullptr;
     TLabel* Label8 = nullptr;
+    TSortGrid* SortGrid1 = nullptr;
+    TSortGrid* SortGrid2 = nullptr;
     TPanel* Panel5 = nullptr;
     TImage* Image2 = nullptr;
     TImage* Image3 = nullptr;
@@ -145,6 +148,12 @@ public:
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void DateTimePicker1Change(TObject* Sender);
+    void SortGrid1GetCellFormat(TObject* Sender, int Col, int Row, TGridDrawState State,
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox,
+                                bool& Ellipsis);
+    void SortGrid2GetCellFormat(TObject* Sender, int Col, int Row, TGridDrawState State,
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox,
+                                bool& Ellipsis);
     void FlatSpeedButton1Click(TObject* Sender);
     void FlatSpeedButton2Click(TObject* Sender);
     void FlatSpeedButton3Click(TObject* Sender);
@@ -177,6 +186,11 @@ private:
     void CreateHomeView();
     void WriteDetailRanges();
     void WriteStatus();
+    // The calendars: made with the test view, prepared at creation, filled by the picker.
+    TSortGrid* MakeCalendar(const char* Name, int Top);
+    void PrepareCalendars();
+    void FillCalendar(TSortGrid* Grid, int FirstWeekDay, int Days);
+    void ColourDay(TSortGrid* Grid, int Col, int Row, TFormatOptions& FormatOptions, bool Next);
     std::unique_ptr<VelnaStore> FStore;
     bool FDatabaseReady = false;
 };

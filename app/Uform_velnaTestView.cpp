@@ -25,7 +25,17 @@ void Tform_velna::CreateTestView() {
         MakeViewButton(this, Panel1, "FlatSpeedButton6", 352, 5, 81, 65, "btn_detail.bmp",
                        U("详细资料"), [this](TObject* S) { FlatSpeedButton6Click(S); });
     Label7 = MakeLabel(this, Panel1, "Label7", 11, 59, U(cycle::FirstCalendarCaption));
+    SortGrid1 = MakeCalendar("SortGrid1", 73);
+    SortGrid1->OnGetCellFormat = [this](TObject* S, int C, int R, TGridDrawState St,
+                                        TFormatOptions& F, bool& Cb, bool& Co, bool& E) {
+        SortGrid1GetCellFormat(S, C, R, St, F, Cb, Co, E);
+    };
     Label8 = MakeLabel(this, Panel1, "Label8", 12, 195, U(cycle::SecondCalendarCaption));
+    SortGrid2 = MakeCalendar("SortGrid2", 209);
+    SortGrid2->OnGetCellFormat = [this](TObject* S, int C, int R, TGridDrawState St,
+                                        TFormatOptions& F, bool& Cb, bool& Co, bool& E) {
+        SortGrid2GetCellFormat(S, C, R, St, F, Cb, Co, E);
+    };
 
     Panel5 = new TPanel(this);
     Panel5->SetName("Panel5");
@@ -46,7 +56,83 @@ void Tform_velna::CreateTestView() {
                        U("例假备忘录"), [this](TObject* S) { FlatSpeedButton7Click(S); });
 }
 
+TSortGrid* Tform_velna::MakeCalendar(const char* Name, int Top) {
+    auto* g = new TSortGrid(this);
+    g->SetName(Name);
+    g->SetParent(Panel1);
+    g->SetBounds(12, Top, 332, 121);
+    g->SetColCount(cycle::CalendarColumns);
+    g->SetRowCount(cycle::CalendarWeekRows + 1);
+    g->SetFixedCols(0);
+    g->SetFixedRows(1);
+    g->SetDefaultColWidth(46);
+    g->SetDefaultRowHeight(16);
+    // Cells are drawn from the format event alone.
+    g->SetDefaultDrawing(false);
+    g->SetFixedColor(clMoneyGreen);
+    g->SetCtl3D(false);
+    SetSongFont(g);
+    g->SortOptions()->SetCanSort(false);
+    g->SortOptions()->SetSortCol(-1);
+    g->SetMultiSelect(false);
+    g->SetAlignmentHorz(TAlignment::taLeftJustify);
+    g->SetAlignmentVert(TVertAlignment::taTopJustify);
+    g->SetBevelStyle(TCellBevelStyle::cbNone);
+    return g;
+}
+
+void Tform_velna::PrepareCalendars() {
+    for (TSortGrid* g : {SortGrid1, SortGrid2}) {
+        g->SetMultiSelect(false);
+        g->SetOptions(g->Options() - TGridOptions{TGridOption::goRowSelect});
+        g->SetOptions(g->Options() - TGridOptions{TGridOption::goRangeSelect});
+        g->GoToCell(5, 6, true);
+        for (int c = 0; c < cycle::CalendarColumns; ++c)
+            g->SetCellText(c, 0, U(cycle::WeekDayNames[size_t(c)]));
+    }
+}
+
+void Tform_velna::FillCalendar(TSortGrid* Grid, int FirstWeekDay, int Days) {
+    const cycle::MonthCells cells = cycle::LayoutMonth(FirstWeekDay, Days);
+    for (int r = 1; r <= cycle::CalendarWeekRows; ++r)
+        for (int c = 0; c < cycle::CalendarColumns; ++c) {
+            const std::string& text = cells[size_t(r - 1)][size_t(c)];
+            // Row 1 leaves the cells before the first day as they are.
+            if (r == 1 && text.empty()) continue;
+            Grid->SetCellText(c, r, U(text));
+        }
+}
+
+void Tform_velna::ColourDay(TSortGrid* Grid, int Col, int Row, TFormatOptions& FormatOptions,
+                            bool Next) {
+    if (Row < 1 || Row > cycle::CalendarWeekRows) return;
+    int day = 0;
+    if (!TryStrToInt(Grid->CellText(Col, Row), day)) return;
+    int y = 0, m = 0, d = 0;
+    DecodeDate(PickedDate, y, m, d);
+    cycle::YearMonth month{y, m};
+    if (Next) month = cycle::NextMonth(month);
+    TDateTime date = 0;
+    if (!TryEncodeDate(month.Year, month.Month, day, date)) return;
+    const cycle::CycleShifts& shifts =
+        Next ? cycle::SecondCalendarShifts : cycle::FirstCalendarShifts;
+    FormatOptions.Font->SetColor(TColor(cycle::DayColor(date, Phases, CycleLength, shifts)));
+}
+
+void Tform_velna::SortGrid1GetCellFormat(TObject*, int Col, int Row, TGridDrawState,
+                                         TFormatOptions& FormatOptions, bool&, bool&, bool&) {
+    ColourDay(SortGrid1, Col, Row, FormatOptions, false);
+}
+
+void Tform_velna::SortGrid2GetCellFormat(TObject*, int Col, int Row, TGridDrawState,
+                                         TFormatOptions& FormatOptions, bool&, bool&, bool&) {
+    ColourDay(SortGrid2, Col, Row, FormatOptions, true);
+}
+
 void Tform_velna::DateTimePicker1Change(TObject*) {
+    // 1. Empty day rows.
+    for (TSortGrid* g : {SortGrid1, SortGrid2})
+        for (int r = 1; r < g->RowCount(); ++r) g->RowStrings(r)->Clear();
     PickedDate = DateTimePicker1->Date();
     int y = 0, m = 0, d = 0;
     DecodeDate(PickedDate, y, m, d);
@@ -58,6 +144,9 @@ void Tform_velna::DateTimePicker1Change(TObject*) {
     Label8->SetCaption(U(cycle::MonthCaption(next)));
     Phases = cycle::ComputePhases(PickedDate, CycleLength);
     WriteStatus();
+    // 6. The day numbers.
+    FillCalendar(SortGrid1, DayOfWeek(EncodeDate(month.Year, month.Month, 1)), DaysInMonth);
+    FillCalendar(SortGrid2, DayOfWeek(EncodeDate(next.Year, next.Month, 1)), DaysInNextMonth);
 }
 
 void Tform_velna::WriteStatus() {

@@ -61,6 +61,8 @@ QImage OnButtonFace(const QImage& drawing);
 std::vector<Picture> FramePictures();
 std::vector<Picture> PanelPictures();
 std::vector<Picture> GlyphPictures();
+// The sorting grid's pictures, written into grid/res/ (`--grid`).
+std::vector<Picture> GridPictures();
 std::vector<Picture> DiaryPictures();
 
 } // namespace pictures

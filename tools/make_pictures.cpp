@@ -39,10 +39,12 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    // The grid's pictures live with the grid.
+    const bool grid = args.removeAll(QStringLiteral("--grid")) > 0;
     const bool check = args.size() == 2 && args[0] == QLatin1String("--check");
     if (!(args.size() == 1 || check)) {
-        std::fprintf(stderr, "usage: make_pictures [--check] <folder>\n");
+        std::fprintf(stderr, "usage: make_pictures [--grid] [--check] <folder>\n");
         return 2;
     }
     const QDir folder(args.last());
@@ -51,10 +53,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::vector<pictures::Picture> all = pictures::FramePictures();
-    for (auto&& group :
-         {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
-        all.insert(all.end(), group.begin(), group.end());
+    std::vector<pictures::Picture> all =
+        grid ? pictures::GridPictures() : pictures::FramePictures();
+    if (!grid)
+        for (auto&& group :
+             {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
+            all.insert(all.end(), group.begin(), group.end());
 
     int differing = 0;
     for (const pictures::Picture& picture : all) {

@@ -1,0 +1,376 @@
+// TSortGrid: comparison styles, sorting by one or more columns, and the row and column work.
+
+#include "grid/SortGrid.h"
+
+#include "platform/Forms.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+bool TryStrToFloat(const QString& S, double& Value) {
+    bool ok = false;
+    Value = QLocale::c().toDouble(S.trimmed(), &ok);
+    return ok && !S.trimmed().isEmpty();
+}
+
+// "h:nn" or "h:nn:ss", as a fraction of a day.
+bool TryStrToTime(const QString& S, double& Value) {
+    const QStringList parts = S.trimmed().split(QLatin1Char(':'));
+    if (parts.size() < 2 || parts.size() > 3) return false;
+    int v[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i)
+        if (!TryStrToInt(parts[i], v[i]) || parts[i].isEmpty() || v[i] < 0) return false;
+    TDateTime t = 0;
+    if (!TryEncodeTime(v[0], v[1], v[2], 0, t)) return false;
+    Value = t;
+    return true;
+}
+
+int StrComp(const QString& A, const QString& B) {
+    const int r = QString::compare(A, B, Qt::CaseSensitive);
+    return r < 0 ? -1 : r > 0 ? 1 : 0;
+}
+
+QString LowerAscii(const QString& S) {
+    QString r = S;
+    for (QChar& c : r)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + 32);
+    return r;
+}
+
+bool IsDigit(QChar C) {
+    return C >= QLatin1Char('0') && C <= QLatin1Char('9');
+}
+
+int CompareNumericExtended(const QString& A, const QString& B) {
+    if (A.isEmpty() || B.isEmpty()) return -1;
+    const qsizetype n = std::min(A.size(), B.size());
+    QString a, b;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i == n - 1) {
+            a += A.mid(i);
+            b += B.mid(i);
+        } else if (!(A[i] == B[i] && !IsDigit(A[i]))) {
+            a += A[i];
+            b += B[i];
+        }
+    }
+    const qsizetype shorter = std::min(a.size(), b.size());
+    for (qsizetype k = 0; k < shorter; ++k) {
+        const QChar ca = a.back(), cb = b.back();
+        if (ca != cb || IsDigit(ca)) break;
+        a.chop(1);
+        b.chop(1);
+    }
+    if (a == b) return 0;
+    int ia = 0, ib = 0;
+    if (TryStrToInt(a, ia) && TryStrToInt(b, ib)) return ia < ib ? -1 : 1;
+    return StrComp(a, b);
+}
+
+// A sort key with its conversion done once; the comparison stays the per-pair rule.
+struct TKey {
+    QString Text;
+    bool Ok = false;
+    double Value = 0;
+};
+
+TKey MakeKey(const QString& S, TSortStyle Style, bool CaseSensitive) {
+    TKey k{CaseSensitive ? S : LowerAscii(S)};
+    switch (Style) {
+    case TSortStyle::ssNumeric:
+        k.Ok = TryStrToFloat(k.Text, k.Value);
+        break;
+    case TSortStyle::ssDateTime: {
+        TDateTime d = 0;
+        k.Ok = TryStrToDateTime(k.Text, d);
+        k.Value = d;
+        break;
+    }
+    case TSortStyle::ssTime:
+        k.Ok = TryStrToTime(k.Text, k.Value);
+        break;
+    default:
+        break;
+    }
+    return k;
+}
+
+int CompareKeys(const TKey& A, const TKey& B, const TSortOptions& O) {
+    switch (O.SortStyle()) {
+    case TSortStyle::ssNumeric:
+    case TSortStyle::ssDateTime:
+    case TSortStyle::ssTime:
+        if (A.Ok && B.Ok) return A.Value < B.Value ? -1 : A.Value > B.Value ? 1 : 0;
+        return StrComp(A.Text, B.Text);
+    case TSortStyle::ssNumericExtended:
+        return CompareNumericExtended(A.Text, B.Text);
+    case TSortStyle::ssCustom:
+        return O.CompareProc() ? O.CompareProc()(A.Text, B.Text) : 0;
+    default:
+        return StrComp(A.Text, B.Text);
+    }
+}
+
+int Directed(int Result, int RowA, int RowB, const TSortOptions& O) {
+    if (Result == 0) return RowA < RowB ? -1 : RowA > RowB ? 1 : 0;
+    return O.SortDirection() == TSortDirection::sdDescending ? -Result : Result;
+}
+
+struct TCell {
+    QString Text;
+    TObject* Object = nullptr;
+};
+struct TSnapshotRow {
+    std::vector<TCell> Cells;
+    int Original = 0; // grid row the record had before the sort
+};
+
+} // namespace
+
+int TSortGrid::CompareItems(const TSortItem& A, const TSortItem& B) {
+    const TSortOptions& o = *A.SortOptions;
+    const TKey a = MakeKey(A.Str, o.SortStyle(), o.SortCaseSensitive());
+    const TKey b = MakeKey(B.Str, o.SortStyle(), o.SortCaseSensitive());
+    return Directed(CompareKeys(a, b, o), A.RowNum, B.RowNum, o);
+}
+
+TSortStyle TSortGrid::DetectSortStyle(int Col) const {
+    bool numbers = true, times = true, dates = true;
+    for (int r = 1; r < RowCount() && (numbers || times || dates); ++r) {
+        const QString s = CellText(Col, r);
+        double v = 0;
+        TDateTime d = 0;
+        numbers = numbers && TryStrToFloat(s, v);
+        times = times && TryStrToTime(s, v);
+        dates = dates && TryStrToDateTime(s, d);
+    }
+    if (numbers) return TSortStyle::ssNumeric;
+    if (dates) return TSortStyle::ssDateTime;
+    if (times) return TSortStyle::ssTime;
+    return TSortStyle::ssNormal;
+}
+
+void TSortGrid::SortByColumn(int Col) {
+    if (!FSortOptions.CanSort()) return;
+    FSortOptions.SetSortCol(Col);
+    FSorting = true;
+    BeginUpdate();
+    if (BeforeSort) BeforeSort(this, Col);
+
+    std::vector<bool> selected(size_t(std::max(RowCount(), 1)), false);
+    for (int i = 0; i < FSelectedRows.Count(); ++i) {
+        int r = -1;
+        if (TryStrToInt(FSelectedRows.Strings(i), r) && r >= 0 && r < RowCount())
+            selected[size_t(r)] = true;
+    }
+    std::vector<int> keys{Col};
+    for (const QString& part : FSortOptions.SecondaryIndex().split(QLatin1Char(','))) {
+        int k = -1;
+        if (TryStrToInt(part.trimmed(), k) && k != Col) keys.push_back(k);
+    }
+
+    const int rows = RowCount(), cols = ColCount();
+    std::vector<TSnapshotRow> snapshot(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        TSnapshotRow& s = snapshot[size_t(r)];
+        s.Original = r;
+        s.Cells.resize(size_t(cols));
+        if (TStringSparseList* data = RowData(r))
+            for (int c = 0; c < cols && c < data->Count(); ++c)
+                s.Cells[size_t(c)] = {data->Get(c), data->GetObject(c)};
+    }
+
+    TSortStyle answered = TSortStyle::ssAutomatic;
+    int processed = Col;
+    for (size_t ki = keys.size(); ki-- > 0;) {
+        const int k = keys[ki];
+        processed = k;
+        TSortedList items;
+        items.reserve(size_t(std::max(0, rows - 1)));
+        for (int i = 1; i < rows; ++i) {
+            const auto& cells = snapshot[size_t(i)].Cells;
+            items.push_back(
+                {k >= 0 && k < cols ? cells[size_t(k)].Text : CellText(k, i), i, &FSortOptions});
+        }
+        if (OnGetSortStyle) {
+            OnGetSortStyle(this, k, answered);
+            FSortOptions.SetSortStyle(answered);
+        } else if (FSortOptions.SortStyle() == TSortStyle::ssAutomatic) {
+            bool numbers = true, times = true, dates = true;
+            for (const TSortItem& it : items) {
+                double v = 0;
+                TDateTime d = 0;
+                numbers = numbers && TryStrToFloat(it.Str, v);
+                times = times && TryStrToTime(it.Str, v);
+                dates = dates && TryStrToDateTime(it.Str, d);
+            }
+            FSortOptions.SetSortStyle(numbers ? TSortStyle::ssNumeric
+                                      : dates ? TSortStyle::ssDateTime
+                                      : times ? TSortStyle::ssTime
+                                              : TSortStyle::ssNormal);
+        }
+        std::vector<TKey> prepared;
+        prepared.reserve(items.size());
+        for (const TSortItem& it : items)
+            prepared.push_back(
+                MakeKey(it.Str, FSortOptions.SortStyle(), FSortOptions.SortCaseSensitive()));
+        std::vector<int> order(items.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int x, int y) {
+            return Directed(CompareKeys(prepared[size_t(x)], prepared[size_t(y)], FSortOptions),
+                            items[size_t(x)].RowNum, items[size_t(y)].RowNum, FSortOptions) < 0;
+        });
+
+        if (ki > 0) {
+            std::vector<TSnapshotRow> spare(static_cast<size_t>(rows));
+            for (size_t i = 0; i < order.size(); ++i)
+                spare[i + 1] = std::move(snapshot[size_t(items[size_t(order[i])].RowNum)]);
+            spare[0] = std::move(snapshot[0]);
+            snapshot = std::move(spare);
+            continue;
+        }
+        bool first = true;
+        for (size_t i = 0; i < order.size(); ++i) {
+            const int row = int(i) + 1;
+            const TSnapshotRow& src = snapshot[size_t(items[size_t(order[i])].RowNum)];
+            TStringSparseList* data = EnsureDataRow(row);
+            for (int c = 0; c < cols; ++c) {
+                data->Put(c, src.Cells[size_t(c)].Text);
+                data->PutObject(c, src.Cells[size_t(c)].Object);
+            }
+            if (selected[size_t(src.Original)]) {
+                if (first) {
+                    SetCurrentRow(row);
+                    FSelectionOrder.Clear();
+                    FSelectedRows.Clear();
+                    first = false;
+                }
+                FSelectionOrder.Add(QString::number(row));
+                FSelectedRows.Add(QString::number(row));
+            }
+        }
+    }
+
+    FSorting = false;
+    FSortOptions.SetCompareProc(nullptr);
+    if (AfterSort) AfterSort(this, processed);
+    EndUpdate();
+}
+
+// ---- Rows and columns ----
+
+void TSortGrid::InsertRowAt(int Row) {
+    SetRowCount(RowCount() + 1);
+    if (Row < RowCount() - 2)
+        MoveRowTo(RowCount() - 1, Row);
+    else
+        Row = RowCount() - 1;
+    RowStrings(Row)->Clear();
+    SetCurrentRow(Row);
+    ResetSelection(Row);
+    if (OnRowInsert) OnRowInsert(this, Row);
+}
+
+void TSortGrid::InsertColumnAt(int Col) {
+    SetColCount(ColCount() + 1);
+    MoveColumnTo(ColCount() - 1, Col);
+    ColStrings(Col)->Clear();
+    SetCurrentCol(Col);
+    if (OnColumnInsert) OnColumnInsert(this, Col);
+}
+
+void TSortGrid::RemoveRow(int Index) {
+    SetModified(true);
+    if (RowCount() < 3)
+        RowStrings(1)->Clear();
+    else
+        TMyStringGrid::RemoveRow(Index);
+    if (Index >= 0 && Index < int(FRowSettings.size()))
+        FRowSettings.erase(FRowSettings.begin() + Index);
+    if (OnRowDelete) OnRowDelete(this, Index);
+}
+
+void TSortGrid::RemoveColumn(int Index) {
+    ColStrings(Index)->Clear();
+    TMyStringGrid::RemoveColumn(Index);
+    if (OnColumnDelete) OnColumnDelete(this, Index);
+}
+
+void TSortGrid::SwapRows(int A, int B) {
+    if (A < B) {
+        MoveRowTo(B, A);
+        MoveRowTo(A + 1, B);
+    } else if (B < A) {
+        MoveRowTo(A, B);
+        MoveRowTo(B + 1, A);
+    }
+}
+
+void TSortGrid::ColumnMoved(int FromIndex, int ToIndex) {
+    TMyStringGrid::ColumnMoved(FromIndex, ToIndex);
+    if (std::max(FromIndex, ToIndex) < int(FColSettings.size()))
+        std::swap(FColSettings[size_t(FromIndex)], FColSettings[size_t(ToIndex)]);
+    SetModified(true);
+    const int sortCol = FSortOptions.SortCol();
+    if (sortCol == FromIndex)
+        FSortOptions.SetSortCol(ToIndex);
+    else if (FromIndex > sortCol && ToIndex <= sortCol)
+        FSortOptions.SetSortCol(sortCol + 1);
+    else if (FromIndex < sortCol && ToIndex >= sortCol)
+        FSortOptions.SetSortCol(sortCol - 1);
+}
+
+void TSortGrid::RowMoved(int FromIndex, int ToIndex) {
+    TMyStringGrid::RowMoved(FromIndex, ToIndex);
+    if (std::max(FromIndex, ToIndex) < int(FRowSettings.size()))
+        std::swap(FRowSettings[size_t(FromIndex)], FRowSettings[size_t(ToIndex)]);
+}
+
+void TSortGrid::SizeChanged(int OldColCount, int OldRowCount) {
+    TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
+    SetModified(true);
+    if (FSortOptions.UpdateOnSizeChange()) SortByColumn(FSortOptions.SortCol());
+    if (!NowUpdating()) {
+        try {
+            GoToCell(0, 1, true);
+        } catch (const Exception&) {
+        }
+    }
+    FColSettings.resize(size_t(ColCount()));
+    FRowSettings.resize(size_t(RowCount()));
+    if (RowCount() < 2)
+        Application->MessageBox(QStringLiteral("Rowsize too small"), Application->Title(), MB_OK);
+    if (OnSizeChanged) OnSizeChanged(this, OldColCount, OldRowCount);
+}
+
+void TSortGrid::BeginUpdate() {
+    TMyStringGrid::BeginUpdate();
+    FSavedUpdateOnSizeChange = FSortOptions.UpdateOnSizeChange();
+    FSortOptions.SetUpdateOnSizeChange(false);
+}
+
+void TSortGrid::EndUpdate() {
+    TMyStringGrid::EndUpdate();
+    FSortOptions.SetUpdateOnSizeChange(FSavedUpdateOnSizeChange);
+    if (OnEndUpdate) OnEndUpdate(this);
+}
+
+void TSortGrid::AutoSizeColumn(int Col, bool Force) {
+    if (ColWidths(Col) == -1 && !Force) return;
+    TCanvas* c = Canvas();
+    int widest = 0;
+    for (int r = 0; r < RowCount(); ++r) {
+        c->SetFont(*Font());
+        bool checkBox = false, combobox = false, ellipsis = false;
+        GetCellFormat(Col, r, {}, checkBox, combobox, ellipsis);
+        int w = c->TextWidth(CellText(Col, r));
+        if (r == 0 && Col == FSortOptions.SortCol() && FSortOptions.CanSort()) w += 12;
+        widest = std::max(widest, w);
+    }
+    SetColWidths(Col, widest > 0 ? widest + c->TextWidth(QStringLiteral("X"))
+                                 : c->TextWidth(QStringLiteral("xx")));
+}
