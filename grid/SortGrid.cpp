@@ -148,14 +148,15 @@ void TSortGrid::ApplySetting(const TFontSetting& S) {
     c->Font()->SetStyle(style);
 }
 
-void TSortGrid::ShortenHeader(QString& Text, int Room) {
+QString TSortGrid::FitHeaderText(QString Text, int Room) {
     TCanvas* c = Canvas();
-    if (c->TextWidth(Text) <= Room || Text.size() < 2) return;
+    if (c->TextWidth(Text) <= Room || Text.size() < 2) return Text;
     Text = Text.left(Text.size() - 2) + QStringLiteral("..");
     while (c->TextWidth(Text) > Room && Text.size() > 3) {
         Text.chop(1);
         Text[Text.size() - 2] = QLatin1Char('.');
     }
+    return Text;
 }
 
 void TSortGrid::DrawWidgetPicture(const char* Name, const TRect& ARect) {
@@ -208,7 +209,7 @@ void TSortGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState)
     QString text = CellText(ACol, ARow);
     const bool sortArrow = ACol == FSortOptions.SortCol() && FSortOptions.CanSort();
     // 5. Header shortening.
-    if (ARow == 0) ShortenHeader(text, ColWidths(ACol) - (sortArrow ? 12 : 1));
+    if (ARow == 0) text = FitHeaderText(text, ColWidths(ACol) - (sortArrow ? 12 : 1));
     // 6. Offsets.
     const int cw = ARect.Width(), ch = ARect.Height();
     int x = 2, y = 2;

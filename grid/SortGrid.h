@@ -163,6 +163,8 @@ public:
     // The format of a cell as the handler leaves it; the flags report the widgets it asked for.
     TFormatOptions GetCellFormat(int Col, int Row, TGridDrawState State, bool& CheckBox,
                                  bool& Combobox, bool& Ellipsis);
+    // A header text cut to Room pixels in the canvas font: it ends in "..", at least 3 long.
+    QString FitHeaderText(QString Text, int Room);
     // The style ssAutomatic settles on for a column.
     TSortStyle DetectSortStyle(int Col) const;
     // One comparison of two sort items with the grid's options.
@@ -203,7 +205,6 @@ protected:
 
 private:
     void DrawWidgetPicture(const char* Name, const TRect& ARect);
-    void ShortenHeader(QString& Text, int Room);
     void ApplySetting(const TFontSetting& S);
     void ResetSelection(int Row);
     void StretchLastColumn();

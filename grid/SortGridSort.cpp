@@ -332,6 +332,8 @@ void TSortGrid::RowMoved(int FromIndex, int ToIndex) {
 
 void TSortGrid::SizeChanged(int OldColCount, int OldRowCount) {
     TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
+    // The engine also reports the end of a bulk update this way; only real changes count.
+    if (OldColCount == ColCount() && OldRowCount == RowCount()) return;
     SetModified(true);
     if (FSortOptions.UpdateOnSizeChange()) SortByColumn(FSortOptions.SortCol());
     if (!NowUpdating()) {

@@ -1,0 +1,237 @@
+// The sorting grid: comparison styles, stable multi-key sorting, header clicks, the painted
+// header, hidden rows and size changes.
+
+#include "grid/SortGrid.h"
+#include "platform/Environment.h"
+#include "platform/Forms.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SortGridFixture : ::testing::Test {
+    TScriptedEnvironment* World = nullptr;
+    std::unique_ptr<TForm> Form;
+    TSortGrid* Grid = nullptr;
+
+    void SetUp() override {
+        auto env = std::make_unique<TScriptedEnvironment>();
+        World = env.get();
+        SetEnvironment(std::move(env));
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBorderStyle(TFormBorderStyle::bsNone);
+        Form->SetBounds(0, 0, 500, 300);
+        Grid = new TSortGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetScrollBars(TScrollStyle::ssNone);
+        Grid->SetBounds(0, 0, 320, 200);
+        Grid->SetColCount(2);
+        Grid->SetDefaultRowHeight(18);
+        Form->Show();
+    }
+    void TearDown() override {
+        Form.reset();
+        SetEnvironment(nullptr);
+    }
+    // Rows 1.. get the texts of column 0 and their original row number in column 1.
+    void Fill(const std::vector<QString>& Keys) {
+        Grid->SetRowCount(int(Keys.size()) + 1);
+        for (size_t i = 0; i < Keys.size(); ++i) {
+            Grid->SetCellText(0, int(i) + 1, Keys[i]);
+            Grid->SetCellText(1, int(i) + 1, QString::number(i + 1));
+        }
+    }
+    QStringList Column(int Col) const {
+        QStringList r;
+        for (int i = 1; i < Grid->RowCount(); ++i) r << Grid->CellText(Col, i);
+        return r;
+    }
+    void Release(int X, int Y, bool Right = false) {
+        Grid->Perform(Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, Right ? MK_RBUTTON : MK_LBUTTON,
+                      MakeLParam(X, Y));
+        Grid->Perform(Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MakeLParam(X, Y));
+    }
+    QImage Render() {
+        QImage img(Grid->Handle()->size(), QImage::Format_RGB32);
+        Grid->Handle()->render(&img);
+        return img;
+    }
+};
+
+TEST_F(SortGridFixture, EqualKeysKeepTheirOrderInBothDirections) {
+    Fill({"b", "a", "b", "a", "c", "b"});
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNormal);
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(1), QStringList({"2", "4", "1", "3", "6", "5"}));
+    Fill({"b", "a", "b", "a", "c", "b"});
+    Grid->SortOptions()->SetSortDirection(TSortDirection::sdDescending);
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(1), QStringList({"5", "1", "3", "6", "2", "4"}));
+}
+
+TEST_F(SortGridFixture, CaseRulesAndCustomComparisonServingOneSort) {
+    Fill({"abc", "ABC", "Abd"});
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(0), QStringList({"abc", "ABC", "Abd"}));
+    Grid->SortOptions()->SetSortCaseSensitive(true);
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(0), QStringList({"ABC", "Abd", "abc"}));
+
+    int calls = 0;
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssCustom);
+    Grid->SortOptions()->SetCompareProc([&calls](const QString& A, const QString& B) {
+        ++calls;
+        return int(A.size()) - int(B.size());
+    });
+    Fill({"ccc", "a", "bb"});
+    Grid->SortByColumn(0);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(Column(0), QStringList({"a", "bb", "ccc"}));
+    EXPECT_FALSE(Grid->SortOptions()->CompareProc());
+}
+
+TEST_F(SortGridFixture, NumericExtendedOrdersNumbersInsideTexts) {
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNumericExtended);
+    Fill({"item10", "item2", "a-10", "a-2", "item1"});
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(0), QStringList({"a-2", "a-10", "item1", "item2", "item10"}));
+    auto cmp = [&](const char* A, const char* B) {
+        return TSortGrid::CompareItems({A, 1, Grid->SortOptions()}, {B, 2, Grid->SortOptions()});
+    };
+    EXPECT_EQ(cmp("", "x"), -1);
+    EXPECT_EQ(cmp("x", ""), -1);
+    EXPECT_EQ(cmp("07", "7"), 1); // equal numbers written differently
+}
+
+TEST_F(SortGridFixture, AutomaticStyleIsDetectedOnceAndKept) {
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssAutomatic);
+    Fill({"10", "9", "100"});
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(0), QStringList({"9", "10", "100"}));
+    EXPECT_EQ(Grid->SortOptions()->SortStyle(), TSortStyle::ssNumeric);
+    // Texts now: a numbers comparison that falls back to text for the pairs that fail.
+    Fill({"b", "20", "a", "3"});
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Grid->SortOptions()->SortStyle(), TSortStyle::ssNumeric);
+    EXPECT_EQ(Column(0).indexOf("3") < Column(0).indexOf("20"), true);
+
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssAutomatic);
+    Fill({"2026-12-02 10:00", "2026-01-05"});
+    EXPECT_EQ(Grid->DetectSortStyle(0), TSortStyle::ssDateTime);
+    Fill({"10:30", "9:15:02"});
+    EXPECT_EQ(Grid->DetectSortStyle(0), TSortStyle::ssTime);
+    Fill({"1", ""});
+    EXPECT_EQ(Grid->DetectSortStyle(0), TSortStyle::ssNormal);
+}
+
+TEST_F(SortGridFixture, SecondaryKeysAndTheSelectionFollowingItsRecords) {
+    Grid->SetColCount(3);
+    Grid->SetRowCount(5);
+    const char* rows[4][3] = {
+        {"b", "2", "r1"}, {"a", "9", "r2"}, {"b", "1", "r3"}, {"a", "3", "r4"}};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c) Grid->SetCellText(c, r + 1, rows[r][c]);
+    Grid->GoToCell(0, 3, false); // r3 selected
+    int before = -2, after = -2;
+    Grid->BeforeSort = [&](TObject*, int& Col) { before = Col; };
+    Grid->AfterSort = [&](TObject*, int Col) { after = Col; };
+    Grid->SortOptions()->SetSecondaryIndex("1");
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNumeric);
+    Grid->SortByColumn(0);
+    EXPECT_EQ(Column(2), QStringList({"r4", "r2", "r3", "r1"}));
+    EXPECT_EQ(before, 0);
+    EXPECT_EQ(after, 0);
+    EXPECT_EQ(Grid->CurrentRow(), 3);
+    EXPECT_EQ(Grid->SelectedRows()->Text(), QString("3\r\n"));
+    EXPECT_FALSE(Grid->Sorting());
+}
+
+TEST_F(SortGridFixture, HeaderClicksToggleAndSkipTheEdges) {
+    Fill({"b", "c", "a"});
+    Grid->SetColWidths(0, 100);
+    Grid->SortOptions()->SetSortCol(1);
+    Release(50, 5); // another column: ascending
+    EXPECT_EQ(Grid->SortOptions()->SortCol(), 0);
+    EXPECT_EQ(Column(0), QStringList({"a", "b", "c"}));
+    Release(50, 5); // the sort column again: descending
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a"}));
+    Release(50, 5);
+    EXPECT_EQ(Grid->SortOptions()->SortDirection(), TSortDirection::sdAscending);
+    Release(50, 5, true); // the right button always descends
+    Release(50, 5, true);
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a"}));
+    Release(97, 5); // within 5 pixels of the edge: no sort
+    Release(3, 5);
+    EXPECT_EQ(Grid->SortOptions()->SortDirection(), TSortDirection::sdDescending);
+    Grid->SortOptions()->SetCanSort(false);
+    Release(50, 5);
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a"}));
+}
+
+TEST_F(SortGridFixture, NarrowHeadersEndInTwoDotsAndKeepThreeCharacters) {
+    Grid->Canvas()->SetFont(*Grid->Font());
+    const QString text = QStringLiteral("Temperature");
+    const QString cut = Grid->FitHeaderText(text, Grid->Canvas()->TextWidth("Temper"));
+    EXPECT_TRUE(cut.endsWith(".."));
+    EXPECT_LE(Grid->Canvas()->TextWidth(cut), Grid->Canvas()->TextWidth("Temper"));
+    EXPECT_EQ(Grid->FitHeaderText(text, 1).size(), 3);
+    EXPECT_EQ(Grid->FitHeaderText(text, 500), text);
+}
+
+TEST_F(SortGridFixture, HiddenRowsPaintBlankUnderAVisibleHeader) {
+    Grid->SetColWidths(0, 100);
+    Fill({"MMMM", "WWWW"});
+    const auto inked = [](const QImage& Img, int Top, int Bottom) {
+        int n = 0;
+        for (int y = Top; y < Bottom; ++y)
+            for (int x = 2; x < 98; ++x) n += qGray(Img.pixel(x, y)) < 100;
+        return n;
+    };
+    Grid->SetCellText(0, 0, "HEAD");
+    EXPECT_GT(inked(Render(), 20, 36), 0);
+    Grid->SetHideRows(true);
+    const QImage img = Render();
+    // Each data row is one flat fill: no glyph edges, no grid lines.
+    for (int y = 19; y < 56; ++y)
+        for (int x = 2; x < 98; ++x) ASSERT_EQ(img.pixel(x, y), img.pixel(2, y)) << x << "," << y;
+    EXPECT_GT(inked(img, 0, 18), 0);
+}
+
+TEST_F(SortGridFixture, TooFewRowsAreReportedAndTheLastColumnStretches) {
+    std::vector<std::pair<int, int>> changes;
+    Grid->OnSizeChanged = [&](TObject*, int C, int R) { changes.push_back({C, R}); };
+    Grid->SetRowCount(1);
+    ASSERT_EQ(World->Boxes.size(), 1u);
+    EXPECT_EQ(World->Boxes[0].Text, QString("Rowsize too small"));
+    EXPECT_EQ(Grid->RowCount(), 1);
+    EXPECT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(Grid->Modified());
+
+    Grid->SetRowCount(3);
+    Grid->SetColCount(3);
+    Grid->SetBounds(0, 0, 400, 200);
+    EXPECT_EQ(Grid->ColWidths(2), 400 - 64 - 64 - 3 - 3);
+}
+
+TEST_F(SortGridFixture, RowAndColumnInsertRemoveSwap) {
+    Fill({"a", "b", "c"});
+    int inserted = -1;
+    Grid->OnRowInsert = [&](TObject*, int R) { inserted = R; };
+    Grid->InsertRowAt(1);
+    EXPECT_EQ(inserted, 1);
+    EXPECT_EQ(Column(0), QStringList({"", "a", "b", "c"}));
+    Grid->InsertRowAt(99); // past the end: appended
+    EXPECT_EQ(Column(0), QStringList({"", "a", "b", "c", ""}));
+    Grid->RemoveRow(1);
+    Grid->SwapRows(1, 3);
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a", ""}));
+    Grid->SortOptions()->SetSortCol(1);
+    Grid->InsertColumnAt(0);
+    EXPECT_EQ(Grid->SortOptions()->SortCol(), 2);
+    EXPECT_EQ(Column(1), QStringList({"c", "b", "a", ""}));
+    Grid->RemoveColumn(0);
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a", ""}));
+}
+
+} // namespace
