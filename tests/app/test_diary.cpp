@@ -240,3 +240,18 @@ TEST_F(Diary, AReadOnlyFileShowsTheEngineMessageKeepsTheFileAndTheUsersText) {
     EXPECT_EQ(w.FlatEdit1->Text(), "Bea");
     EXPECT_EQ(FileBytes(DatabaseFile()), before);
 }
+
+TEST_F(Diary, FocusLeavingTheViewDisarmsTheForm) {
+    Tform_velna& w = OpenDiary();
+    w.BitBtn1->Click();
+    Type(w, "half written", "x");
+    w.FlatMemo2->SetFocus();
+    // Within the view the form stays armed.
+    w.Apart_list->SetFocus();
+    EXPECT_TRUE(w.BitBtn3->Enabled());
+    w.FlatSpeedButton2->Click();
+    w.FlatCheckBox18->SetFocus();
+    EXPECT_FALSE(w.BitBtn3->Enabled());
+    EXPECT_EQ(w.FlatMemo2->Text(), "");
+    EXPECT_EQ(w.Label24->Caption(), "");
+}
