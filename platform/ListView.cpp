@@ -87,7 +87,10 @@ void TListView::ApplyLook() {
     QString sheet;
     if (FGridLines)
         sheet += "QTreeView::item { border-right: 1px solid #c0c0c0; border-bottom: 1px solid "
-                 "#c0c0c0; }";
+                 "#c0c0c0; }"
+                 // With a style sheet on the items, selected rows must name their colours too.
+                 "QTreeView::item:selected { background: palette(highlight); "
+                 "color: palette(highlighted-text); }";
     t->setStyleSheet(sheet);
     if (!FHideSelection) {
         QPalette pal = t->palette();
