@@ -194,6 +194,29 @@ void TStringSparseList::Delete(int Index) {
     Changed();
 }
 
+void* TStringSparseList::TakeItem(int Index) {
+    void* item = FList.Get(Index);
+    if (item) FList.Put(Index, nullptr);
+    return item;
+}
+
+void TStringSparseList::PlaceItem(int Index, void* AItem) {
+    TStrItem* old = Item(Index);
+    if (old == AItem) return;
+    FList.Put(Index, AItem);
+    delete old;
+    Changed();
+}
+
+const QString& TStringSparseList::ItemText(const void* Item) {
+    static const QString empty;
+    return Item ? static_cast<const TStrItem*>(Item)->FString : empty;
+}
+
+TObject* TStringSparseList::ItemObject(const void* Item) {
+    return Item ? static_cast<const TStrItem*>(Item)->FObject : nullptr;
+}
+
 void TStringSparseList::Exchange(int Index1, int Index2) {
     FList.Exchange(Index1, Index2);
 }

@@ -89,6 +89,12 @@ public:
     void ReadList(QDataStream& Stream);
 
     const TSparseList& Sparse() const { return FList; }
+    // Whole stored items, for moving records between lists without copying their texts:
+    // TakeItem leaves the position empty, PlaceItem takes ownership and frees what was there.
+    void* TakeItem(int Index);
+    void PlaceItem(int Index, void* AItem);
+    static const QString& ItemText(const void* Item);
+    static TObject* ItemObject(const void* Item);
 
 private:
     struct TStrItem {

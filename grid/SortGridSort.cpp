@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <numeric>
 
@@ -48,50 +49,67 @@ bool IsDigit(QChar C) {
 int CompareNumericExtended(const QString& A, const QString& B) {
     if (A.isEmpty() || B.isEmpty()) return -1;
     const qsizetype n = std::min(A.size(), B.size());
-    QString a, b;
+    // Built in place: this runs for every pair the sort compares.
+    QVarLengthArray<QChar, 64> a, b;
     for (qsizetype i = 0; i < n; ++i) {
         if (i == n - 1) {
-            a += A.mid(i);
-            b += B.mid(i);
+            a.append(A.constData() + i, A.size() - i);
+            b.append(B.constData() + i, B.size() - i);
         } else if (!(A[i] == B[i] && !IsDigit(A[i]))) {
-            a += A[i];
-            b += B[i];
+            a.append(A[i]);
+            b.append(B[i]);
         }
     }
     const qsizetype shorter = std::min(a.size(), b.size());
     for (qsizetype k = 0; k < shorter; ++k) {
         const QChar ca = a.back(), cb = b.back();
         if (ca != cb || IsDigit(ca)) break;
-        a.chop(1);
-        b.chop(1);
+        a.removeLast();
+        b.removeLast();
     }
-    if (a == b) return 0;
+    const QString sa = QString::fromRawData(a.constData(), a.size());
+    const QString sb = QString::fromRawData(b.constData(), b.size());
+    if (sa == sb) return 0;
     int ia = 0, ib = 0;
-    if (TryStrToInt(a, ia) && TryStrToInt(b, ib)) return ia < ib ? -1 : 1;
-    return StrComp(a, b);
+    if (TryStrToInt(sa, ia) && TryStrToInt(sb, ib)) return ia < ib ? -1 : 1;
+    return StrComp(sa, sb);
 }
 
-// A sort key with its conversion done once; the comparison stays the per-pair rule.
+// A sort key with its conversion done once; the comparison stays the per-pair rule. Text points
+// at the cell's own text, or at a lower-cased copy kept by the caller.
 struct TKey {
-    QString Text;
+    const QString* Text = nullptr;
     bool Ok = false;
     double Value = 0;
+    int Row = 0;
+    int Source = 0; // snapshot row
 };
 
-TKey MakeKey(const QString& S, TSortStyle Style, bool CaseSensitive) {
-    TKey k{CaseSensitive ? S : LowerAscii(S)};
+bool HasUpperAscii(const QString& S) {
+    for (QChar c : S)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) return true;
+    return false;
+}
+
+TKey MakeKey(const QString& S, TSortStyle Style, bool CaseSensitive, QString& Lowered) {
+    TKey k;
+    k.Text = &S;
+    if (!CaseSensitive && HasUpperAscii(S)) {
+        Lowered = LowerAscii(S);
+        k.Text = &Lowered;
+    }
     switch (Style) {
     case TSortStyle::ssNumeric:
-        k.Ok = TryStrToFloat(k.Text, k.Value);
+        k.Ok = TryStrToFloat(*k.Text, k.Value);
         break;
     case TSortStyle::ssDateTime: {
         TDateTime d = 0;
-        k.Ok = TryStrToDateTime(k.Text, d);
+        k.Ok = TryStrToDateTime(*k.Text, d);
         k.Value = d;
         break;
     }
     case TSortStyle::ssTime:
-        k.Ok = TryStrToTime(k.Text, k.Value);
+        k.Ok = TryStrToTime(*k.Text, k.Value);
         break;
     default:
         break;
@@ -105,13 +123,13 @@ int CompareKeys(const TKey& A, const TKey& B, const TSortOptions& O) {
     case TSortStyle::ssDateTime:
     case TSortStyle::ssTime:
         if (A.Ok && B.Ok) return A.Value < B.Value ? -1 : A.Value > B.Value ? 1 : 0;
-        return StrComp(A.Text, B.Text);
+        return StrComp(*A.Text, *B.Text);
     case TSortStyle::ssNumericExtended:
-        return CompareNumericExtended(A.Text, B.Text);
+        return CompareNumericExtended(*A.Text, *B.Text);
     case TSortStyle::ssCustom:
-        return O.CompareProc() ? O.CompareProc()(A.Text, B.Text) : 0;
+        return O.CompareProc() ? O.CompareProc()(*A.Text, *B.Text) : 0;
     default:
-        return StrComp(A.Text, B.Text);
+        return StrComp(*A.Text, *B.Text);
     }
 }
 
@@ -120,21 +138,13 @@ int Directed(int Result, int RowA, int RowB, const TSortOptions& O) {
     return O.SortDirection() == TSortDirection::sdDescending ? -Result : Result;
 }
 
-struct TCell {
-    QString Text;
-    TObject* Object = nullptr;
-};
-struct TSnapshotRow {
-    std::vector<TCell> Cells;
-    int Original = 0; // grid row the record had before the sort
-};
-
 } // namespace
 
 int TSortGrid::CompareItems(const TSortItem& A, const TSortItem& B) {
     const TSortOptions& o = *A.SortOptions;
-    const TKey a = MakeKey(A.Str, o.SortStyle(), o.SortCaseSensitive());
-    const TKey b = MakeKey(B.Str, o.SortStyle(), o.SortCaseSensitive());
+    QString la, lb;
+    const TKey a = MakeKey(A.Str, o.SortStyle(), o.SortCaseSensitive(), la);
+    const TKey b = MakeKey(B.Str, o.SortStyle(), o.SortCaseSensitive(), lb);
     return Directed(CompareKeys(a, b, o), A.RowNum, B.RowNum, o);
 }
 
@@ -173,87 +183,87 @@ void TSortGrid::SortByColumn(int Col) {
         if (TryStrToInt(part.trimmed(), k) && k != Col) keys.push_back(k);
     }
 
+    // The snapshot holds the rows' stored items themselves (moved out, not copied); order[i]
+    // is the snapshot row now at position i.
     const int rows = RowCount(), cols = ColCount();
-    std::vector<TSnapshotRow> snapshot(static_cast<size_t>(rows));
-    for (int r = 0; r < rows; ++r) {
-        TSnapshotRow& s = snapshot[size_t(r)];
-        s.Original = r;
-        s.Cells.resize(size_t(cols));
+    std::vector<void*> snapshot(static_cast<size_t>(rows) * size_t(cols), nullptr);
+    for (int r = 0; r < rows; ++r)
         if (TStringSparseList* data = RowData(r))
             for (int c = 0; c < cols && c < data->Count(); ++c)
-                s.Cells[size_t(c)] = {data->Get(c), data->GetObject(c)};
-    }
+                snapshot[size_t(r) * cols + c] = data->TakeItem(c);
+    std::vector<int> order(static_cast<size_t>(rows));
+    std::iota(order.begin(), order.end(), 0);
 
     TSortStyle answered = TSortStyle::ssAutomatic;
     int processed = Col;
+    std::vector<QString> lowered(static_cast<size_t>(rows));
+    std::vector<TKey> keysOfRows;
     for (size_t ki = keys.size(); ki-- > 0;) {
         const int k = keys[ki];
         processed = k;
-        TSortedList items;
-        items.reserve(size_t(std::max(0, rows - 1)));
-        for (int i = 1; i < rows; ++i) {
-            const auto& cells = snapshot[size_t(i)].Cells;
-            items.push_back(
-                {k >= 0 && k < cols ? cells[size_t(k)].Text : CellText(k, i), i, &FSortOptions});
-        }
+        const auto text = [&](int Position) -> const QString& {
+            static const QString none;
+            return k >= 0 && k < cols ? TStringSparseList::ItemText(
+                                            snapshot[size_t(order[size_t(Position)]) * cols + k])
+                                      : none;
+        };
         if (OnGetSortStyle) {
             OnGetSortStyle(this, k, answered);
             FSortOptions.SetSortStyle(answered);
         } else if (FSortOptions.SortStyle() == TSortStyle::ssAutomatic) {
             bool numbers = true, times = true, dates = true;
-            for (const TSortItem& it : items) {
+            for (int i = 1; i < rows && (numbers || times || dates); ++i) {
                 double v = 0;
                 TDateTime d = 0;
-                numbers = numbers && TryStrToFloat(it.Str, v);
-                times = times && TryStrToTime(it.Str, v);
-                dates = dates && TryStrToDateTime(it.Str, d);
+                numbers = numbers && TryStrToFloat(text(i), v);
+                times = times && TryStrToTime(text(i), v);
+                dates = dates && TryStrToDateTime(text(i), d);
             }
             FSortOptions.SetSortStyle(numbers ? TSortStyle::ssNumeric
                                       : dates ? TSortStyle::ssDateTime
                                       : times ? TSortStyle::ssTime
                                               : TSortStyle::ssNormal);
         }
-        std::vector<TKey> prepared;
-        prepared.reserve(items.size());
-        for (const TSortItem& it : items)
-            prepared.push_back(
-                MakeKey(it.Str, FSortOptions.SortStyle(), FSortOptions.SortCaseSensitive()));
-        std::vector<int> order(items.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](int x, int y) {
-            return Directed(CompareKeys(prepared[size_t(x)], prepared[size_t(y)], FSortOptions),
-                            items[size_t(x)].RowNum, items[size_t(y)].RowNum, FSortOptions) < 0;
-        });
-
-        if (ki > 0) {
-            std::vector<TSnapshotRow> spare(static_cast<size_t>(rows));
-            for (size_t i = 0; i < order.size(); ++i)
-                spare[i + 1] = std::move(snapshot[size_t(items[size_t(order[i])].RowNum)]);
-            spare[0] = std::move(snapshot[0]);
-            snapshot = std::move(spare);
-            continue;
+        keysOfRows.clear();
+        keysOfRows.reserve(size_t(std::max(0, rows - 1)));
+        for (int i = 1; i < rows; ++i) {
+            TKey key = MakeKey(text(i), FSortOptions.SortStyle(), FSortOptions.SortCaseSensitive(),
+                               lowered[size_t(i)]);
+            key.Row = i;
+            key.Source = order[size_t(i)];
+            keysOfRows.push_back(key);
         }
-        bool first = true;
-        for (size_t i = 0; i < order.size(); ++i) {
-            const int row = int(i) + 1;
-            const TSnapshotRow& src = snapshot[size_t(items[size_t(order[i])].RowNum)];
-            TStringSparseList* data = EnsureDataRow(row);
-            for (int c = 0; c < cols; ++c) {
-                data->Put(c, src.Cells[size_t(c)].Text);
-                data->PutObject(c, src.Cells[size_t(c)].Object);
+        std::sort(keysOfRows.begin(), keysOfRows.end(), [this](const TKey& x, const TKey& y) {
+            return Directed(CompareKeys(x, y, FSortOptions), x.Row, y.Row, FSortOptions) < 0;
+        });
+        for (size_t i = 0; i < keysOfRows.size(); ++i) order[i + 1] = keysOfRows[i].Source;
+    }
+
+    // Each grid row written once, from the record now at its position.
+    bool first = true;
+    for (int row = 1; row < rows; ++row) {
+        const int src = order[size_t(row)];
+        TStringSparseList* data = EnsureDataRow(row);
+        for (int c = 0; c < cols; ++c) {
+            void*& item = snapshot[size_t(src) * cols + c];
+            data->PlaceItem(c, item);
+            item = nullptr;
+        }
+        if (selected[size_t(src)]) {
+            if (first) {
+                SetCurrentRow(row);
+                FSelectionOrder.Clear();
+                FSelectedRows.Clear();
+                first = false;
             }
-            if (selected[size_t(src.Original)]) {
-                if (first) {
-                    SetCurrentRow(row);
-                    FSelectionOrder.Clear();
-                    FSelectedRows.Clear();
-                    first = false;
-                }
-                FSelectionOrder.Add(QString::number(row));
-                FSelectedRows.Add(QString::number(row));
-            }
+            FSelectionOrder.Add(QString::number(row));
+            FSelectedRows.Add(QString::number(row));
         }
     }
+    // The header stays where it was.
+    if (rows > 0)
+        if (TStringSparseList* header = RowData(0))
+            for (int c = 0; c < cols; ++c) header->PlaceItem(c, snapshot[size_t(c)]);
 
     FSorting = false;
     FSortOptions.SetCompareProc(nullptr);
