@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 // ---- TSparsePointerArray ----
 
@@ -139,6 +141,50 @@ void TSparseList::Clear() {
 }
 
 // ---- TStringSparseList ----
+
+namespace {
+
+// A free list of equal blocks carved from large chunks; the program's one thread uses it.
+class TItemPool {
+public:
+    explicit TItemPool(size_t BlockSize) : FBlock(std::max(BlockSize, sizeof(void*))) {}
+    void* Take() {
+        if (!FFree) Grow();
+        void* p = FFree;
+        FFree = *static_cast<void**>(p);
+        return p;
+    }
+    void Give(void* P) {
+        *static_cast<void**>(P) = FFree;
+        FFree = P;
+    }
+
+private:
+    void Grow() {
+        constexpr size_t PerChunk = 4096;
+        FChunks.push_back(std::make_unique<unsigned char[]>(FBlock * PerChunk));
+        unsigned char* base = FChunks.back().get();
+        for (size_t i = PerChunk; i-- > 0;) Give(base + i * FBlock);
+    }
+    size_t FBlock;
+    void* FFree = nullptr;
+    std::vector<std::unique_ptr<unsigned char[]>> FChunks;
+};
+
+TItemPool& ItemPool(size_t Size) {
+    static TItemPool pool(Size);
+    return pool;
+}
+
+} // namespace
+
+void* TStringSparseList::TStrItem::operator new(size_t Size) {
+    return ItemPool(Size).Take();
+}
+
+void TStringSparseList::TStrItem::operator delete(void* P) noexcept {
+    if (P) ItemPool(sizeof(TStrItem)).Give(P);
+}
 
 TStringSparseList::~TStringSparseList() {
     FreeItems();

@@ -100,6 +100,9 @@ private:
     struct TStrItem {
         TObject* FObject = nullptr;
         QString FString;
+        // Items are many and small: they come from a pool without per-block heap overhead.
+        static void* operator new(size_t Size);
+        static void operator delete(void* P) noexcept;
     };
     TStrItem* Item(int Index) const { return static_cast<TStrItem*>(FList.Get(Index)); }
     void FreeItems();
