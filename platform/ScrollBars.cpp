@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QStyle>
+#include <algorithm>
 
 int ScrollBarExtent() {
     return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -80,8 +81,14 @@ void TWindowScrollBars::Sync(int Bar) {
     if (!b.Widget) return;
     const QSignalBlocker block(b.Widget);
     b.Widget->setRange(b.Min, b.Max);
+    b.Widget->setPageStep(std::max(1, b.Page));
     b.Widget->setValue(b.Pos);
     b.Widget->setSliderPosition(b.Pos);
+}
+
+void TWindowScrollBars::SetScrollPage(int Bar, int Page) {
+    BarOf(Bar).Page = std::max(0, Page);
+    Sync(Bar);
 }
 
 bool TWindowScrollBars::BarShowing(int Bar) const {

@@ -26,6 +26,9 @@ public:
     // Clamped to the range; returns the previous position.
     int SetScrollPos(int Bar, int Pos);
     int GetScrollPos(int Bar) const;
+    // Page size (SetScrollInfo's nPage): the thumb's share of the bar; 0 gives the smallest thumb.
+    void SetScrollPage(int Bar, int Page);
+    int GetScrollPage(int Bar) const { return BarOf(Bar).Page; }
     bool BarShowing(int Bar) const;
     // What is left of Full once the shown bars have taken their room.
     TRect ClientRect(const TRect& Full) const;
@@ -37,7 +40,7 @@ public:
 private:
     struct TBar {
         bool Has = false;
-        int Min = 0, Max = 0, Pos = 0;
+        int Min = 0, Max = 0, Pos = 0, Page = 0;
         QScrollBar* Widget = nullptr;
     };
     TBar& BarOf(int Bar) { return Bar == SB_VERT ? FVert : FHorz; }
