@@ -6,6 +6,7 @@
 #include "platform/Forms.h"
 
 #include <QFile>
+#include <cmath>
 
 void InitGridPictures() {
     static const bool done = [] {
@@ -108,6 +109,27 @@ void TSortGrid::SetAlignmentVert(TVertAlignment Value) {
 void TSortGrid::SetBevelStyle(TCellBevelStyle Value) {
     FBevelStyle = Value;
     Invalidate();
+}
+
+void TSortGrid::SetProportionalScrollBars(bool Value) {
+    FProportionalScrollBars = Value;
+    UpdateProportionalBars();
+}
+
+void TSortGrid::UpdateProportionalBars() {
+    if (!FProportionalScrollBars || RowCount() == 0 || ColCount() == 0) return;
+    TWindowScrollBars& bars = WindowScrollBars();
+    int lo = 0, hi = 0;
+    if (bars.BarShowing(SB_VERT)) {
+        bars.GetScrollRange(SB_VERT, lo, hi);
+        bars.SetScrollPage(SB_VERT, std::max(1, int(std::lround(double(VisibleRowCount() + 1) /
+                                                                RowCount() * (hi + 1)))));
+    }
+    if (bars.BarShowing(SB_HORZ)) {
+        bars.GetScrollRange(SB_HORZ, lo, hi);
+        bars.SetScrollPage(SB_HORZ, std::max(1, int(std::lround(double(VisibleColCount()) /
+                                                                ColCount() * (hi + 1)))));
+    }
 }
 
 // ---- Formats and drawing ----
@@ -383,6 +405,7 @@ void TSortGrid::WndProc(TMessage& Message) {
         FLastWidth = Width();
         StretchLastColumn();
         Invalidate();
+        UpdateProportionalBars();
     }
 }
 
@@ -397,10 +420,12 @@ void TSortGrid::StretchLastColumn() {
 
 void TSortGrid::ColWidthsChanged() {
     TMyStringGrid::ColWidthsChanged();
+    UpdateProportionalBars();
     if (OnColumnWidthsChanged) OnColumnWidthsChanged(this);
 }
 
 void TSortGrid::RowHeightsChanged() {
     TMyStringGrid::RowHeightsChanged();
+    UpdateProportionalBars();
     if (OnRowHeightsChanged) OnRowHeightsChanged(this);
 }

@@ -133,7 +133,7 @@ public:
     TCellBevelStyle BevelStyle() const { return FBevelStyle; }
     void SetBevelStyle(TCellBevelStyle Value);
     bool ProportionalScrollBars() const { return FProportionalScrollBars; }
-    void SetProportionalScrollBars(bool Value) { FProportionalScrollBars = Value; }
+    void SetProportionalScrollBars(bool Value);
     bool ExtendedKeys() const { return FExtendedKeys; }
     void SetExtendedKeys(bool Value) { FExtendedKeys = Value; }
     bool Modified() const { return FModified; }
@@ -208,6 +208,8 @@ private:
     void ApplySetting(const TFontSetting& S);
     void ResetSelection(int Row);
     void StretchLastColumn();
+    // Thumbs sized to the visible share of rows and columns.
+    void UpdateProportionalBars();
     void HeaderDoubleClick(int X, int Y);
     void ResizeSettings(TFontList& List, int Count);
 

@@ -194,79 +194,94 @@ void TSortGrid::SortByColumn(int Col) {
     std::vector<int> order(static_cast<size_t>(rows));
     std::iota(order.begin(), order.end(), 0);
 
+    // Each grid row written once, from the record now at its position; also after a failure,
+    // so that no record is lost.
+    const auto writeBack = [&] {
+        bool first = true;
+        for (int row = 1; row < rows; ++row) {
+            const int src = order[size_t(row)];
+            TStringSparseList* data = EnsureDataRow(row);
+            for (int c = 0; c < cols; ++c) {
+                void*& item = snapshot[size_t(src) * cols + c];
+                data->PlaceItem(c, item);
+                item = nullptr;
+            }
+            if (selected[size_t(src)]) {
+                if (first) {
+                    SetCurrentRow(row);
+                    FSelectionOrder.Clear();
+                    FSelectedRows.Clear();
+                    first = false;
+                }
+                FSelectionOrder.Add(QString::number(row));
+                FSelectedRows.Add(QString::number(row));
+            }
+        }
+        // The header stays where it was.
+        if (rows > 0)
+            if (TStringSparseList* header = RowData(0))
+                for (int c = 0; c < cols; ++c) header->PlaceItem(c, snapshot[size_t(c)]);
+    };
+    const auto finish = [&] {
+        FSorting = false;
+        FSortOptions.SetCompareProc(nullptr);
+    };
+
     TSortStyle answered = TSortStyle::ssAutomatic;
     int processed = Col;
-    std::vector<QString> lowered(static_cast<size_t>(rows));
-    std::vector<TKey> keysOfRows;
-    for (size_t ki = keys.size(); ki-- > 0;) {
-        const int k = keys[ki];
-        processed = k;
-        const auto text = [&](int Position) -> const QString& {
-            static const QString none;
-            return k >= 0 && k < cols ? TStringSparseList::ItemText(
-                                            snapshot[size_t(order[size_t(Position)]) * cols + k])
-                                      : none;
-        };
-        if (OnGetSortStyle) {
-            OnGetSortStyle(this, k, answered);
-            FSortOptions.SetSortStyle(answered);
-        } else if (FSortOptions.SortStyle() == TSortStyle::ssAutomatic) {
-            bool numbers = true, times = true, dates = true;
-            for (int i = 1; i < rows && (numbers || times || dates); ++i) {
-                double v = 0;
-                TDateTime d = 0;
-                numbers = numbers && TryStrToFloat(text(i), v);
-                times = times && TryStrToTime(text(i), v);
-                dates = dates && TryStrToDateTime(text(i), d);
+    try {
+        std::vector<QString> lowered(static_cast<size_t>(rows));
+        std::vector<TKey> keysOfRows;
+        for (size_t ki = keys.size(); ki-- > 0;) {
+            const int k = keys[ki];
+            processed = k;
+            const auto text = [&](int Position) -> const QString& {
+                static const QString none;
+                return k >= 0 && k < cols
+                           ? TStringSparseList::ItemText(
+                                 snapshot[size_t(order[size_t(Position)]) * cols + k])
+                           : none;
+            };
+            if (OnGetSortStyle) {
+                OnGetSortStyle(this, k, answered);
+                FSortOptions.SetSortStyle(answered);
+            } else if (FSortOptions.SortStyle() == TSortStyle::ssAutomatic) {
+                bool numbers = true, times = true, dates = true;
+                for (int i = 1; i < rows && (numbers || times || dates); ++i) {
+                    double v = 0;
+                    TDateTime d = 0;
+                    numbers = numbers && TryStrToFloat(text(i), v);
+                    times = times && TryStrToTime(text(i), v);
+                    dates = dates && TryStrToDateTime(text(i), d);
+                }
+                FSortOptions.SetSortStyle(numbers ? TSortStyle::ssNumeric
+                                          : dates ? TSortStyle::ssDateTime
+                                          : times ? TSortStyle::ssTime
+                                                  : TSortStyle::ssNormal);
             }
-            FSortOptions.SetSortStyle(numbers ? TSortStyle::ssNumeric
-                                      : dates ? TSortStyle::ssDateTime
-                                      : times ? TSortStyle::ssTime
-                                              : TSortStyle::ssNormal);
+            keysOfRows.clear();
+            keysOfRows.reserve(size_t(std::max(0, rows - 1)));
+            for (int i = 1; i < rows; ++i) {
+                TKey key = MakeKey(text(i), FSortOptions.SortStyle(),
+                                   FSortOptions.SortCaseSensitive(), lowered[size_t(i)]);
+                key.Row = i;
+                key.Source = order[size_t(i)];
+                keysOfRows.push_back(key);
+            }
+            std::sort(keysOfRows.begin(), keysOfRows.end(), [this](const TKey& x, const TKey& y) {
+                return Directed(CompareKeys(x, y, FSortOptions), x.Row, y.Row, FSortOptions) < 0;
+            });
+            for (size_t i = 0; i < keysOfRows.size(); ++i) order[i + 1] = keysOfRows[i].Source;
         }
-        keysOfRows.clear();
-        keysOfRows.reserve(size_t(std::max(0, rows - 1)));
-        for (int i = 1; i < rows; ++i) {
-            TKey key = MakeKey(text(i), FSortOptions.SortStyle(), FSortOptions.SortCaseSensitive(),
-                               lowered[size_t(i)]);
-            key.Row = i;
-            key.Source = order[size_t(i)];
-            keysOfRows.push_back(key);
-        }
-        std::sort(keysOfRows.begin(), keysOfRows.end(), [this](const TKey& x, const TKey& y) {
-            return Directed(CompareKeys(x, y, FSortOptions), x.Row, y.Row, FSortOptions) < 0;
-        });
-        for (size_t i = 0; i < keysOfRows.size(); ++i) order[i + 1] = keysOfRows[i].Source;
+    } catch (...) {
+        writeBack();
+        finish();
+        EndUpdate();
+        throw;
     }
 
-    // Each grid row written once, from the record now at its position.
-    bool first = true;
-    for (int row = 1; row < rows; ++row) {
-        const int src = order[size_t(row)];
-        TStringSparseList* data = EnsureDataRow(row);
-        for (int c = 0; c < cols; ++c) {
-            void*& item = snapshot[size_t(src) * cols + c];
-            data->PlaceItem(c, item);
-            item = nullptr;
-        }
-        if (selected[size_t(src)]) {
-            if (first) {
-                SetCurrentRow(row);
-                FSelectionOrder.Clear();
-                FSelectedRows.Clear();
-                first = false;
-            }
-            FSelectionOrder.Add(QString::number(row));
-            FSelectedRows.Add(QString::number(row));
-        }
-    }
-    // The header stays where it was.
-    if (rows > 0)
-        if (TStringSparseList* header = RowData(0))
-            for (int c = 0; c < cols; ++c) header->PlaceItem(c, snapshot[size_t(c)]);
-
-    FSorting = false;
-    FSortOptions.SetCompareProc(nullptr);
+    writeBack();
+    finish();
     if (AfterSort) AfterSort(this, processed);
     EndUpdate();
 }
@@ -345,6 +360,7 @@ void TSortGrid::SizeChanged(int OldColCount, int OldRowCount) {
     // The engine also reports the end of a bulk update this way; only real changes count.
     if (OldColCount == ColCount() && OldRowCount == RowCount()) return;
     SetModified(true);
+    UpdateProportionalBars();
     if (FSortOptions.UpdateOnSizeChange()) SortByColumn(FSortOptions.SortCol());
     if (!NowUpdating()) {
         try {

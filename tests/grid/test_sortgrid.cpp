@@ -235,3 +235,32 @@ TEST_F(SortGridFixture, RowAndColumnInsertRemoveSwap) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SortGridFixture, AFailingComparisonLosesNoRecord) {
+    Fill({"b", "a", "c"});
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssCustom);
+    Grid->SortOptions()->SetCompareProc(
+        [](const QString&, const QString&) -> int { throw Exception("no order"); });
+    EXPECT_THROW(Grid->SortByColumn(0), Exception);
+    EXPECT_EQ(Column(0), QStringList({"b", "a", "c"}));
+    EXPECT_FALSE(Grid->Sorting());
+    EXPECT_FALSE(Grid->NowUpdating());
+}
+
+TEST_F(SortGridFixture, ProportionalThumbsFollowTheVisibleShare) {
+    Grid->SetScrollBars(TScrollStyle::ssVertical);
+    Grid->SetRowCount(101);
+    EXPECT_EQ(Grid->WindowScrollBars().GetScrollPage(SB_VERT), 0);
+    Grid->SetProportionalScrollBars(true);
+    int lo = 0, hi = 0;
+    Grid->WindowScrollBars().GetScrollRange(SB_VERT, lo, hi);
+    const int want = int(std::lround(double(Grid->VisibleRowCount() + 1) / 101 * (hi + 1)));
+    EXPECT_GT(want, 1);
+    EXPECT_EQ(Grid->WindowScrollBars().GetScrollPage(SB_VERT), want);
+    Grid->SetRowCount(1001);
+    EXPECT_LT(Grid->WindowScrollBars().GetScrollPage(SB_VERT), want);
+}
+
+} // namespace
