@@ -264,3 +264,30 @@ TEST_F(SortGridFixture, ProportionalThumbsFollowTheVisibleShare) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SortGridFixture, TheSortArrowPointsTheSortDirection) {
+    Fill({"b", "a"});
+    Grid->SetCellText(0, 0, "Name");
+    const int top = Grid->RowHeights(0) / 2 - 4;
+    // Grey pixels of the arrow's picture row Y (0..6), drawn at column 0's left + 3.
+    const auto grey = [&](const QImage& Img, int Y) {
+        int n = 0;
+        for (int x = 3; x < 11; ++x) n += (Img.pixel(x, top + Y) & 0xFFFFFF) == 0x808080;
+        return n;
+    };
+    QImage img = Render();
+    EXPECT_EQ(grey(img, 1), 2); // ascending: the point at the top
+    EXPECT_EQ(grey(img, 4), 8);
+    Grid->SortOptions()->SetSortDirection(TSortDirection::sdDescending);
+    Grid->Invalidate();
+    img = Render();
+    EXPECT_EQ(grey(img, 2), 8);
+    EXPECT_EQ(grey(img, 5), 2);
+    Grid->SortOptions()->SetCanSort(false);
+    Grid->Invalidate();
+    EXPECT_EQ(grey(Render(), 5), 0);
+}
+
+} // namespace
