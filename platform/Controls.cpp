@@ -4,6 +4,7 @@
 #include "platform/HostWidget.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QHash>
 
 namespace {
@@ -100,7 +101,9 @@ void SetCaptureControl(TControl* Control) {
             if (QWidget::mouseGrabber() == w) w->releaseMouse();
     }
     if (old) old->Perform(WM_CAPTURECHANGED, 0, 0);
-    if (Control && Control->IsWindowed()) {
+    // While a button is held Qt already sends every mouse event to the pressed widget; an
+    // explicit grab on top of that loses the release on X11.
+    if (Control && Control->IsWindowed() && QGuiApplication::mouseButtons() == Qt::NoButton) {
         if (QWidget* w = Control->HostWidget(); w && w->isVisible()) w->grabMouse();
     }
 }

@@ -182,6 +182,8 @@ int TEnvironment::MessageBox(const TMessageBoxRequest& Request) {
     const size_t def = (Request.Flags & MB_DEFBUTTON2) && buttons.size() > 1 ? 1 : 0;
     box.setDefaultButton(buttons[def]);
     box.exec();
+    // As on the desktop, the owner becomes the active window again when its box closes.
+    if (Request.Owner) Request.Owner->window()->activateWindow();
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i]) return choices[i].id;
     // Closed by the window's close box: the platform answers with the cancelling button.
