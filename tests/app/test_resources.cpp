@@ -39,14 +39,14 @@ QByteArray Bytes(const char* name) {
 }
 
 TEST(AppPictures, LoadWithTheirSizesAndBitmapsAre24Bit) {
-    for (const PictureSpec& spec : kPictures) {
-        SCOPED_TRACE(spec.Name);
-        const QImage image = Load(spec.Name);
+    for (const PictureSpec& picture : kPictures) {
+        SCOPED_TRACE(picture.Name);
+        const QImage image = Load(picture.Name);
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), spec.Width);
-        EXPECT_EQ(image.height(), spec.Height);
-        if (QByteArray(spec.Name).endsWith(".bmp")) {
-            const QByteArray bytes = Bytes(spec.Name);
+        EXPECT_EQ(image.width(), picture.Width);
+        EXPECT_EQ(image.height(), picture.Height);
+        if (QByteArray(picture.Name).endsWith(".bmp")) {
+            const QByteArray bytes = Bytes(picture.Name);
             ASSERT_GT(bytes.size(), 30);
             EXPECT_TRUE(bytes.startsWith("BM"));
             // Bits per pixel of the info header, little-endian.
