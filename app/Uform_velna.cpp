@@ -1,16 +1,13 @@
 #include "app/Uform_velna.h"
 
 #include "app/Texts.h"
+#include "app/Uform_velnaParts.h"
 #include "app/cycle/Status.h"
 #include "app/store/VelnaFile.h"
 
+using velna::kSystemCaption;
+
 Tform_velna* form_velna = nullptr;
-
-namespace {
-
-const char* kSystemCaption = "系统提示";
-
-} // namespace
 
 Tform_velna::Tform_velna(TComponent* AOwner) : TForm(AOwner) {
     BeginLoading();

@@ -188,12 +188,14 @@ void Tform_velna::button_addClick(TObject*) {
 
 void Tform_velna::BitBtn3Click(TObject*) {
     if (Trim(FlatMemo2->Text()).isEmpty()) {
-        Application->MessageBox(U("日记内容不能为空!"), U("输入提示"), MB_OK | MB_ICONINFORMATION);
+        Application->MessageBox(U("日记内容不能为空!"), U(kInputCaption),
+                                MB_OK | MB_ICONINFORMATION);
         FlatMemo2->SetFocus();
         return;
     }
     if (Trim(FlatComboBox1->Text()).isEmpty()) {
-        Application->MessageBox(U("例假状态不能为空!"), U("输入提示"), MB_OK | MB_ICONINFORMATION);
+        Application->MessageBox(U("例假状态不能为空!"), U(kInputCaption),
+                                MB_OK | MB_ICONINFORMATION);
         FlatComboBox1->SetFocus();
         return;
     }
@@ -212,7 +214,7 @@ void Tform_velna::BitBtn2Click(TObject*) {
     TListItem* item = Apart_list->Selected();
     if (!item) return;
     if (Application->MessageBox(U("您是否确定要删除[") + item->Caption() + U("]这条日记吗?"),
-                                U("警告"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+                                U(kWarningCaption), MB_YESNO | MB_ICONQUESTION) == IDYES) {
         Store().DeleteDiary(int(item->Data()));
         Apart_list->DeleteItem(item);
     }

@@ -10,6 +10,11 @@ constexpr TColor kPanelColor = 14149346;   // RGB 226, 230, 215
 constexpr TColor kButtonFace = 16776176;   // RGB 240, 251, 255
 constexpr TColor kButtonHighlight = 33023; // RGB 255, 128, 0
 
+// Captions of the window's message boxes: questions, the delete question, input notices.
+constexpr const char* kSystemCaption = "系统提示";
+constexpr const char* kWarningCaption = "警告";
+constexpr const char* kInputCaption = "输入提示";
+
 // 宋体, 13 pixels high unless told otherwise.
 void SetSongFont(TControl* Control, int Height = -13, TColor Color = clWindowText);
 TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,

@@ -112,7 +112,7 @@ void Tform_velna::FlatSpeedButton2Click(TObject*) {
         FlatMemo3->SetText(s->Notes);
         return;
     }
-    if (Application->MessageBox(U("关于您的例假资料现没有,您想添加吗?"), U("系统提示"),
+    if (Application->MessageBox(U("关于您的例假资料现没有,您想添加吗?"), U(kSystemCaption),
                                 MB_YESNO | MB_ICONQUESTION) == IDYES)
         FlatCheckBox18->SetChecked(true);
 }
@@ -125,8 +125,8 @@ void Tform_velna::FlatButton5Click(TObject*) {
     if (!FlatCheckBox18->Checked()) return;
     if (FlatEdit1->Text().isEmpty() || FlatEdit2->Text().isEmpty()) {
         Application->MessageBox(
-            U("请您输入关于您例假的详细资料!\n\r例假状态、例假周期、上一次例假时间"), U("输入提示"),
-            MB_OK | MB_ICONINFORMATION);
+            U("请您输入关于您例假的详细资料!\n\r例假状态、例假周期、上一次例假时间"),
+            U(kInputCaption), MB_OK | MB_ICONINFORMATION);
         FlatEdit1->SetFocus();
         return;
     }

@@ -288,8 +288,8 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
             const int w = std::max(1, FPen.Width());
             FillBrushRect(*s, QRect(X1 + w, Y1 + w, X2 - X1 - 2 * w, Y2 - Y1 - 2 * w));
             ApplyPenMode(*s);
-            TPen saved = FPen;
-            const_cast<TPen&>(FPen).SetWidth(1);
+            const TPen saved = FPen;
+            FPen.SetWidth(1);
             for (int i = 0; i < w && X1 + i < X2 - i && Y1 + i < Y2 - i; ++i) {
                 const int l = X1 + i, t = Y1 + i, r = X2 - 1 - i, b = Y2 - 1 - i;
                 PlotLine(*s, l, t, r, t, true);
@@ -299,7 +299,7 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
                     PlotLine(*s, r, t + 1, r, b - 1, true);
                 }
             }
-            const_cast<TPen&>(FPen).Assign(saved);
+            FPen.Assign(saved);
         }
     }
     Changed();

@@ -456,15 +456,12 @@ void TControl::SendToBack() {
 
 // ---------------------------------------------------------------------------------------------
 
-// A graphic control's canvas: lent its parent's painter during the parent's paint pass.
-class TGraphicControl::TControlCanvas : public TCanvas {};
-
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TGraphicControl::~TGraphicControl() = default;
 
 TCanvas* TGraphicControl::Canvas() {
-    if (!FCanvas) FCanvas = std::make_unique<TControlCanvas>();
+    if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
     return FCanvas.get();
 }
 

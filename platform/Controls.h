@@ -258,7 +258,6 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
-    class TControlCanvas;
     std::unique_ptr<TCanvas> FCanvas;
 };
 
@@ -368,7 +367,6 @@ protected:
     bool IsNativeWidget() const { return FNative; }
     void SetNativeWidget(bool Value) { FNative = Value; }
     void BoundsChanged(const TRect& OldBounds) override;
-    // Sends a message to the focused control the way keyboard input reaches it.
     friend class TCustomForm;
 
 private:

@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 

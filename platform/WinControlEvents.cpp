@@ -177,9 +177,6 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
             const QPoint p = me->position().toPoint();
             TMessage m{ButtonMessage(me->button(), Event->type()),
                        MouseKeys(me->buttons(), me->modifiers()), MakeLParam(p.x(), p.y()), 0};
-            if (Event->type() == QEvent::MouseButtonRelease)
-                m.WParam = MouseKeys(me->buttons(), me->modifiers());
-            // A press outside the client area of a borderless form is a non-client press.
             Dispatch(m, Event, &Default);
             return true;
         }
@@ -207,7 +204,6 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
             DeliverKey(Event, Default);
             return true;
         case QEvent::FocusIn: {
-            auto* fe = static_cast<QFocusEvent*>(Event);
             if (FocusedWinControl() != this) {
                 TWinControl* old = FocusedWinControl();
                 SetFocusedWinControlRaw(this);
@@ -216,7 +212,6 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
                 Dispatch(m, Event, &Default);
                 return true;
             }
-            (void)fe;
             return Default(Event);
         }
         case QEvent::FocusOut: {
@@ -232,12 +227,9 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
         }
         case QEvent::Resize: {
             const QSize s = FWidget->size();
-            bool changed = false;
-            if (!Parent() && (s.width() != Width() || s.height() != Height())) {
+            // A top-level window resized by the window system: take its new size.
+            if (!Parent() && (s.width() != Width() || s.height() != Height()))
                 SetBoundsRaw(Left(), Top(), s.width(), s.height());
-                changed = true;
-            }
-            (void)changed;
             if (FOverlay) FOverlay.reset();
             Default(Event);
             TMessage m{WM_SIZE, 0, MakeLParam(s.width(), s.height()), 0};
