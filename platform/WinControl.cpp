@@ -2,6 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
+#include "platform/Menus.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -595,9 +596,19 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_CURSORCHANGED:
         if (FWidget) FWidget->setCursor(CursorShape(Cursor()));
         return;
+    case WM_CONTEXTMENU: {
+        // A pop-up menu named by the control under the mouse (or its parents) opens by itself.
+        const TPoint pos = PointFromLParam(Message.LParam);
+        TControl* target = ControlAtPos(ScreenToClient(pos), false);
+        if (ShowControlPopupMenu(target ? target : this, pos)) {
+            Message.Result = 1;
+            return;
+        }
+        DefaultHandler(Message);
+        return;
+    }
     case WM_TIMER:
     case WM_MOUSEWHEEL:
-    case WM_CONTEXTMENU:
     case WM_CLOSE:
         DefaultHandler(Message);
         return;
