@@ -2,6 +2,7 @@
 
 #include "grid/SortGrid.h"
 
+#include "platform/DragDrop.h"
 #include "platform/Environment.h"
 #include "platform/Forms.h"
 
@@ -76,9 +77,22 @@ TSortGrid::TSortGrid(TComponent* AOwner)
     LoadPicture(FDownArrow, "DOWN");
     FColSettings.resize(size_t(ColCount()));
     FRowSettings.resize(size_t(RowCount()));
+    FDropDownList = new TListBox(this);
+    FDropDownList->SetVisible(false);
+    FDropDownList->SetSorted(true);
+    FDropDownList->SetTabStop(false);
+    FDropDownList->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) {
+        PickComboBox();
+    };
+    FDropDownList->OnKeyUp = [this](TObject* Sender, unsigned& Key, TShiftState Shift) {
+        DropDownKeyUp(Sender, Key, Shift);
+    };
+    FDropDownList->OnExit = [this](TObject*) { PickComboBox(); };
 }
 
-TSortGrid::~TSortGrid() = default;
+TSortGrid::~TSortGrid() {
+    if (DragSource() == this) EndDrag(nullptr);
+}
 
 void TSortGrid::SetModified(bool Value) {
     FModified = Value;
@@ -189,136 +203,134 @@ void TSortGrid::DrawWidgetPicture(const char* Name, const TRect& ARect) {
                        Rect(0, 0, w, 16));
 }
 
-void TSortGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+TFormatOptions TSortGrid::CellFormat(int ACol, int ARow, TGridDrawState AState, bool& CheckBox,
+                                     bool& Combobox, bool& Ellipsis) {
+    TFormatOptions f = GetCellFormat(ACol, ARow, AState, CheckBox, Combobox, Ellipsis);
+    if (CheckBox) f.TextHidden = true;
+    return f;
+}
+
+bool TSortGrid::IsSelectedRow(int Row) const {
+    return FSelectedRows.IndexOf(QString::number(Row)) >= 0;
+}
+
+// A range or the selected rows highlight whole rows; else the column's or the row's settings.
+void TSortGrid::ApplySelectionColours(int ACol, int ARow, TFormatOptions& F) {
     using enum TGridOption;
-    TCanvas* c = Canvas();
-    // 1. Data rows stay blank while updating or hidden.
-    if (ARow > 0 && (NowUpdating() || FHideRows)) {
-        c->FillRect(Rect(ARect.Left, ARect.Top, ARect.Right + Width() + 1, ARect.Bottom + 1));
-        return;
-    }
-    // 2. The handler's format.
-    bool checkBox = false, combobox = false, ellipsis = false;
-    TFormatOptions f = GetCellFormat(ACol, ARow, AState, checkBox, combobox, ellipsis);
-    if (checkBox) f.TextHidden = true;
-    // 3. Selection and the colour settings.
     const TGridRect sel = SelectedRect();
     const bool activeCol =
         ACol >= 0 && ACol < int(FColSettings.size()) && FColSettings[size_t(ACol)].Active;
     const bool activeRow =
         ARow >= 0 && ARow < int(FRowSettings.size()) && FRowSettings[size_t(ARow)].Active;
     if ((Options().Contains(goRangeSelect) && ARow >= sel.Top && ARow <= sel.Bottom) ||
-        (FMultiSelect && FSelectedRows.IndexOf(QString::number(ARow)) >= 0 &&
-         !Options().Contains(goEditing))) {
-        f.Font->SetColor(clHighlightText);
-        f.Brush->SetColor(clHighlight);
+        (FMultiSelect && IsSelectedRow(ARow) && !Options().Contains(goEditing))) {
+        F.Font->SetColor(clHighlightText);
+        F.Brush->SetColor(clHighlight);
     } else if (activeCol && !activeRow) {
         ApplySetting(FColSettings[size_t(ACol)]);
     } else if (activeRow) {
-        const QStringList parts = RowFormatText(ARow).split(QLatin1Char(','));
-        if (parts.size() >= 5) {
-            TFontSetting s;
-            s.FontColor = StringToColor(parts[0]);
-            s.Bold = parts[1] == QLatin1String("1");
-            s.Italic = parts[2] == QLatin1String("1");
-            s.Underline = parts[3] == QLatin1String("1");
-            s.BrushColor = StringToColor(parts[4]);
-            ApplySetting(s);
-        }
+        ApplyRowFormatText(ARow);
     }
-    // 4. Font and text.
+}
+
+void TSortGrid::ApplyRowFormatText(int ARow) {
+    const QStringList parts = RowFormatText(ARow).split(QLatin1Char(','));
+    if (parts.size() < 5) return;
+    TFontSetting s;
+    s.FontColor = StringToColor(parts[0]);
+    s.Bold = parts[1] == QLatin1String("1");
+    s.Italic = parts[2] == QLatin1String("1");
+    s.Underline = parts[3] == QLatin1String("1");
+    s.BrushColor = StringToColor(parts[4]);
+    ApplySetting(s);
+}
+
+TPoint TSortGrid::TextOffset(const TFormatOptions& F, const QString& Text, const TRect& ARect) {
+    TCanvas* c = Canvas();
+    const int cw = ARect.Width(), ch = ARect.Height();
+    TPoint p{2, 2};
+    if (F.AlignmentHorz == TAlignment::taRightJustify)
+        p.X = cw - c->TextWidth(Text) - 2;
+    else if (F.AlignmentHorz == TAlignment::taCenter)
+        p.X = (cw - c->TextWidth(Text)) / 2;
+    if (F.AlignmentVert == TVertAlignment::taBottomJustify)
+        p.Y = ch - c->TextHeight(Text) - 3;
+    else if (F.AlignmentVert == TVertAlignment::taMiddle)
+        p.Y = (ch - c->TextHeight(Text)) / 2;
+    return p;
+}
+
+// Measured from the top of the grid, so the arrow always lands in the header row.
+void TSortGrid::DrawSortArrow(const TRect& ARect) {
+    TBitmap& arrow =
+        FSortOptions.SortDirection() == TSortDirection::sdDescending ? FDownArrow : FUpArrow;
+    const int cw = ARect.Width();
+    const int w = cw <= 10 ? cw - 3 : 8;
+    const int ay = RowHeights(0) / 2 - 4;
+    Canvas()->CopyRect(Rect(ARect.Left + 3, ay, ARect.Left + 3 + w, ay + 7), arrow.Canvas(),
+                       Rect(0, 0, w, 7));
+}
+
+void TSortGrid::DrawCheckBox(int ACol, int ARow, const TRect& ARect) {
+    TBitmap pic;
+    LoadPicture(pic, CellText(ACol, ARow) == QLatin1String("true") ? "CHECKED" : "UNCHECKED");
+    const int cw = ARect.Width();
+    const int s = cw <= 10 ? cw - 1 : 10;
+    const int px = ARect.Left + (cw - s) / 2, py = ARect.Top + RowHeights(ARow) / 2 - 5;
+    Canvas()->CopyRect(Rect(px, py, px + s, py + s), pic.Canvas(), Rect(0, 0, s, s));
+}
+
+// Combo-box and ellipsis buttons show on the current row only.
+void TSortGrid::DrawWidgetButtons(int ACol, int ARow, const TRect& ARect, bool Combobox,
+                                  bool Ellipsis) {
+    if (ARow != CurrentRow()) return;
+    if (Combobox && (ACol == CurrentCol() || EditorActive())) DrawWidgetPicture("COMBOBOX", ARect);
+    if (Ellipsis && ACol != CurrentCol()) DrawWidgetPicture("ELLIPSIS", ARect);
+}
+
+void TSortGrid::DrawBevel(int ACol, int ARow, const TRect& ARect, const TFormatOptions& F) {
+    if (F.Bevel == TCellBevelStyle::cbNone || ACol < 0 || ARow <= 0) return;
+    TCanvas* c = Canvas();
+    const bool vert = Options().Contains(TGridOption::goFixedVertLine);
+    const bool horz = Options().Contains(TGridOption::goFixedHorzLine);
+    const auto line = [c](int X1, int Y1, int X2, int Y2) {
+        c->MoveTo(X1, Y1);
+        c->LineTo(X2, Y2);
+    };
+    c->Pen()->SetColor(F.DarkColor);
+    if (vert) line(ARect.Right - 1, ARect.Top, ARect.Right - 1, ARect.Bottom);
+    if (horz) line(ARect.Left, ARect.Bottom - 1, ARect.Right, ARect.Bottom - 1);
+    c->Pen()->SetColor(F.LightColor);
+    if (vert) line(ARect.Left, ARect.Top, ARect.Left, ARect.Bottom);
+    if (horz) line(ARect.Left, ARect.Top, ARect.Right, ARect.Top);
+}
+
+void TSortGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+    TCanvas* c = Canvas();
+    // Data rows stay blank while updating or hidden.
+    if (ARow > 0 && (NowUpdating() || FHideRows)) {
+        c->FillRect(Rect(ARect.Left, ARect.Top, ARect.Right + Width() + 1, ARect.Bottom + 1));
+        return;
+    }
+    bool checkBox = false, combobox = false, ellipsis = false;
+    TFormatOptions f = CellFormat(ACol, ARow, AState, checkBox, combobox, ellipsis);
+    ApplySelectionColours(ACol, ARow, f);
     c->SetFont(*f.Font);
     QString text = CellText(ACol, ARow);
     const bool sortArrow = ACol == FSortOptions.SortCol() && FSortOptions.CanSort();
-    // 5. Header shortening.
     if (ARow == 0) text = FitHeaderText(text, ColWidths(ACol) - (sortArrow ? 12 : 1));
-    // 6. Offsets.
-    const int cw = ARect.Width(), ch = ARect.Height();
-    int x = 2, y = 2;
-    if (f.AlignmentHorz == TAlignment::taRightJustify)
-        x = cw - c->TextWidth(text) - 2;
-    else if (f.AlignmentHorz == TAlignment::taCenter)
-        x = (cw - c->TextWidth(text)) / 2;
-    if (f.AlignmentVert == TVertAlignment::taBottomJustify)
-        y = ch - c->TextHeight(text) - 3;
-    else if (f.AlignmentVert == TVertAlignment::taMiddle)
-        y = (ch - c->TextHeight(text)) / 2;
-    // 7. Sort arrow, always in the header row.
-    if (sortArrow) {
-        if (ARow == 0) x += 11;
-        const TBitmap& arrow =
-            FSortOptions.SortDirection() == TSortDirection::sdDescending ? FDownArrow : FUpArrow;
-        const int w = cw <= 10 ? cw - 3 : 8;
-        const int ay = RowHeights(0) / 2 - 4;
-        // 8 first: the text output fills the cell, the arrow goes on top.
-        c->TextRect(ARect, ARect.Left + x, ARect.Top + y, f.TextHidden ? QString() : text);
-        c->CopyRect(Rect(ARect.Left + 3, ay, ARect.Left + 3 + w, ay + 7),
-                    const_cast<TBitmap&>(arrow).Canvas(), Rect(0, 0, w, 7));
-    } else {
-        // 8. Text, filling the cell with the brush.
-        c->TextRect(ARect, ARect.Left + x, ARect.Top + y, f.TextHidden ? QString() : text);
-    }
-    // 9. Check box.
-    if (checkBox) {
-        TBitmap pic;
-        LoadPicture(pic, CellText(ACol, ARow) == QLatin1String("true") ? "CHECKED" : "UNCHECKED");
-        const int s = cw <= 10 ? cw - 1 : 10;
-        const int px = ARect.Left + (cw - s) / 2, py = ARect.Top + RowHeights(ARow) / 2 - 5;
-        c->CopyRect(Rect(px, py, px + s, py + s), pic.Canvas(), Rect(0, 0, s, s));
-    }
-    // 10, 11. Combo-box and ellipsis buttons on the current row.
-    if (ARow == CurrentRow()) {
-        if (combobox && (ACol == CurrentCol() || EditorActive()))
-            DrawWidgetPicture("COMBOBOX", ARect);
-        if (ellipsis && ACol != CurrentCol()) DrawWidgetPicture("ELLIPSIS", ARect);
-    }
-    // 12. Bevel.
-    if (f.Bevel != TCellBevelStyle::cbNone && ACol >= 0 && ARow > 0) {
-        const bool vert = Options().Contains(goFixedVertLine);
-        const bool horz = Options().Contains(goFixedHorzLine);
-        c->Pen()->SetColor(f.DarkColor);
-        if (vert) {
-            c->MoveTo(ARect.Right - 1, ARect.Top);
-            c->LineTo(ARect.Right - 1, ARect.Bottom);
-        }
-        if (horz) {
-            c->MoveTo(ARect.Left, ARect.Bottom - 1);
-            c->LineTo(ARect.Right, ARect.Bottom - 1);
-        }
-        c->Pen()->SetColor(f.LightColor);
-        if (vert) {
-            c->MoveTo(ARect.Left, ARect.Top);
-            c->LineTo(ARect.Left, ARect.Bottom);
-        }
-        if (horz) {
-            c->MoveTo(ARect.Left, ARect.Top);
-            c->LineTo(ARect.Right, ARect.Top);
-        }
-    }
-    // 13. The application's own drawing.
+    TPoint at = TextOffset(f, text, ARect);
+    if (sortArrow && ARow == 0) at.X += 11;
+    // The text output fills the cell with the brush; everything else goes on top.
+    c->TextRect(ARect, ARect.Left + at.X, ARect.Top + at.Y, f.TextHidden ? QString() : text);
+    if (sortArrow) DrawSortArrow(ARect);
+    if (checkBox) DrawCheckBox(ACol, ARow, ARect);
+    DrawWidgetButtons(ACol, ARow, ARect, combobox, ellipsis);
+    DrawBevel(ACol, ARow, ARect, f);
     TMyDrawGrid::DrawCell(ACol, ARow, ARect, AState);
 }
 
 // ---- Current cell and view ----
-
-void TSortGrid::ResetSelection(int Row) {
-    const QString r = QString::number(Row);
-    FSelectedRows.Clear();
-    FSelectedRows.Add(r);
-    if (FSelectionOrder.Count() == 0)
-        FSelectionOrder.Add(r);
-    else
-        FSelectionOrder.Put(0, r);
-}
-
-bool TSortGrid::SelectCell(int ACol, int ARow) {
-    const bool ok = TMyStringGrid::SelectCell(ACol, ARow);
-    if (ok && FSelectionFollows && !FSorting) {
-        ResetSelection(ARow);
-        if (OnRowSelected) OnRowSelected(this);
-    }
-    return ok;
-}
 
 void TSortGrid::GoToCell(int Col, int Row, bool ScrollIntoView) {
     Col = std::clamp(Col, 0, std::max(0, ColCount() - 1));
@@ -356,17 +368,6 @@ bool TSortGrid::DoMouseWheelUp(TShiftState, TPoint) {
 
 // ---- Mouse ----
 
-void TSortGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    const TGridCoord cell = CellAtPoint(X, Y);
-    FMouseDownCol = cell.X;
-    FMouseDownRow = cell.Y;
-    TMyStringGrid::MouseDown(Button, Shift, X, Y);
-    if (Button == TMouseButton::mbLeft && Shift.Contains(TShiftStateItem::ssDouble)) {
-        if (cell.Y == 0) HeaderDoubleClick(X, Y);
-        if (OnDblClick) OnDblClick(this);
-    }
-}
-
 void TSortGrid::HeaderDoubleClick(int X, int) {
     const TGridCoord cell = CellAtPoint(X, 0);
     if (cell.X < 0) return;
@@ -377,30 +378,14 @@ void TSortGrid::HeaderDoubleClick(int X, int) {
         AutoSizeColumn(cell.X - 1, true);
 }
 
-void TSortGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TMyStringGrid::MouseUp(Button, Shift, X, Y);
-    const TGridCoord cell = CellAtPoint(X, Y);
-    if (cell.Y == 0 && cell.X >= 0 && cell.X == FMouseDownCol && FSortOptions.CanSort()) {
-        const TRect r = CellBounds(cell.X, 0);
-        if (X - r.Left > 5 && r.Right - X > 5) {
-            if (Button == TMouseButton::mbRight)
-                FSortOptions.SetSortDirection(TSortDirection::sdDescending);
-            else if (cell.X == FSortOptions.SortCol() &&
-                     FSortOptions.SortDirection() == TSortDirection::sdAscending)
-                FSortOptions.SetSortDirection(TSortDirection::sdDescending);
-            else
-                FSortOptions.SetSortDirection(TSortDirection::sdAscending);
-            SortByColumn(cell.X);
-        }
-    } else if (Button == TMouseButton::mbRight && cell.Y > 0 && PopupMenu) {
-        PopupMenu(Env().CursorPos());
-    }
-}
-
 // ---- Size ----
 
 void TSortGrid::WndProc(TMessage& Message) {
+    const bool wasEditing = EditorActive();
     TMyStringGrid::WndProc(Message);
+    // However the editor opened (a key, a click, a typed character), its cell is remembered
+    // with the text it had before, for validation.
+    if (!wasEditing && EditorActive()) RememberCell();
     if (Message.Msg == WM_SIZE && Width() != FLastWidth) {
         FLastWidth = Width();
         StretchLastColumn();

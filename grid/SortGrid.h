@@ -5,6 +5,7 @@
 
 #include "grid/MyGridsStrings.h"
 #include "platform/Graphics.h"
+#include "platform/ListBox.h"
 
 #include <functional>
 #include <memory>
@@ -122,8 +123,12 @@ public:
     bool HideRows() const { return FHideRows; }
     void SetHideRows(bool Value);
     bool Filtered() const { return FFiltered; }
+    void SetFiltered(bool Value);
+    // Rows moved past the end by the filter.
+    int HiddenRowCount() const { return FHiddenRowCount; }
     bool MultiSelect() const { return FMultiSelect; }
-    void SetMultiSelect(bool Value) { FMultiSelect = Value; }
+    // Turning it on adds goRowSelect; turning it off takes nothing away.
+    void SetMultiSelect(bool Value);
     TStringList* UserSettings() const { return FUserSettings.get(); }
     void SetUserSettings(TStringList* Value);
     TAlignment AlignmentHorz() const { return FAlignmentHorz; }
@@ -141,6 +146,10 @@ public:
     bool Sorting() const { return FSorting; }
     TStringList* SelectedRows() { return &FSelectedRows; }
     TStringList* SelectionOrder() { return &FSelectionOrder; }
+    // The combo-box drop-down; hidden except while a combo-box cell is open.
+    TListBox* DropDownList() const { return FDropDownList; }
+    // True while the grid has the focus.
+    bool Entered() const { return FEntered; }
     // Column and row colour settings; they take part in painting only when active.
     TFontSetting& ColumnSetting(int ACol) { return FColSettings.at(size_t(ACol)); }
     TFontSetting& RowSetting(int ARow) { return FRowSettings.at(size_t(ARow)); }
@@ -165,6 +174,18 @@ public:
                                  bool& Combobox, bool& Ellipsis);
     // A header text cut to Room pixels in the canvas font: it ends in "..", at least 3 long.
     QString FitHeaderText(QString Text, int Room);
+    // The click notification; it validates the cell edited last.
+    void Click() override;
+    // The drawing state a cell has now: fixed, focused, selected.
+    TGridDrawState CellState(int Col, int Row) const;
+    // Whether a cell shows a checked box: a check-box cell holding exactly "true".
+    bool CellChecked(int Col, int Row);
+    // Flips a check-box cell between "true" and empty.
+    void ToggleCheckBox(int Col, int Row);
+    // Opens the drop-down of a combo-box cell; false when the handler gives no lines.
+    bool OpenComboBox(int Col, int Row);
+    // Puts the drop-down's selected line into its cell and closes it.
+    void PickComboBox();
     // The style ssAutomatic settles on for a column.
     TSortStyle DetectSortStyle(int Col) const;
     // One comparison of two sort items with the grid's options.
@@ -188,6 +209,9 @@ public:
     TAfterSortEvent AfterSort;
     // Shown at the cursor on a right-button release over a data row.
     std::function<void(TPoint ScreenPos)> PopupMenu;
+    // A drag of the selected rows began, or ended over Target (nullptr when let go elsewhere).
+    TNotifyEvent OnStartDrag;
+    std::function<void(TObject* Sender, TControl* Target)> OnEndDrag;
 
 protected:
     void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
@@ -200,13 +224,56 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(unsigned& Key, TShiftState Shift) override;
+    void KeyUp(unsigned& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    void DoEnter() override;
+    void DoExit() override;
     void WndProc(TMessage& Message) override;
 
 private:
+    // Cell drawing, step by step.
+    TFormatOptions CellFormat(int ACol, int ARow, TGridDrawState AState, bool& CheckBox,
+                              bool& Combobox, bool& Ellipsis);
+    void ApplySelectionColours(int ACol, int ARow, TFormatOptions& F);
+    void ApplyRowFormatText(int ARow);
+    TPoint TextOffset(const TFormatOptions& F, const QString& Text, const TRect& ARect);
+    void DrawSortArrow(const TRect& ARect);
+    void DrawCheckBox(int ACol, int ARow, const TRect& ARect);
+    void DrawWidgetButtons(int ACol, int ARow, const TRect& ARect, bool Combobox, bool Ellipsis);
+    void DrawBevel(int ACol, int ARow, const TRect& ARect, const TFormatOptions& F);
     void DrawWidgetPicture(const char* Name, const TRect& ARect);
     void ApplySetting(const TFontSetting& S);
     void ResetSelection(int Row);
+
+    // Multi-row selection (SortGridSelect.cpp).
+    bool IsSelectedRow(int Row) const;
+    void ClearSelection();
+    void SelectRangeRows();
+    void RowSelected();
+    bool MultiSelectPress(TMouseButton Button, TShiftState Shift, const TGridCoord& Cell, int X,
+                          int Y);
+    void MultiSelectRelease(TShiftState Shift, int Row);
+    void CtrlClickRow(int Row);
+    bool ExtendedKey(unsigned Key, TShiftState Shift);
+    void TypeAhead(QChar Key);
+    void SetOption(TGridOption Option, bool On);
+    void StartDrag();
+
+    // Cell widgets and validation (SortGridWidgets.cpp).
+    void CellWidgetRelease(int Col, int Row, int X, bool ByMouse);
+    void RememberCell();
+    void ValidateCell();
+    void DropDownKeyUp(TObject* Sender, unsigned& Key, TShiftState Shift);
+
+    // Filtering (SortGridFilter.cpp).
+    void FilterOn();
+    void FilterOff();
+    bool RowEmpty(int Row) const;
+    void MoveRows(int First, const std::vector<int>& Order);
     void StretchLastColumn();
     // Thumbs sized to the visible share of rows and columns.
     void UpdateProportionalBars();
@@ -233,4 +300,18 @@ private:
     bool FSavedUpdateOnSizeChange = false;
     int FMouseDownCol = -1, FMouseDownRow = -1;
     int FLastWidth = -1;
+    TPoint FDragStart{-1, -1};
+    bool FDragging = false;
+    bool FTabDown = false;
+    int FHiddenRowCount = 0;
+    // The filter put an empty row 1 in place of the rows it hid.
+    bool FFilterBlankRow = false;
+    bool FEntered = false;
+    struct TRememberedCell {
+        int Col = -1, Row = -1;
+        QString Text;
+        bool Modified = false;
+    } FRemembered;
+    TListBox* FDropDownList = nullptr; // owned as a component of the grid
+    TGridCoord FDropDownCell{-1, -1};
 };
