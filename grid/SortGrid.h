@@ -261,6 +261,9 @@ private:
     bool ExtendedKey(unsigned Key, TShiftState Shift);
     void TypeAhead(QChar Key);
     void SetOption(TGridOption Option, bool On);
+    // A row or column move runs without goAlwaysShowEditor; these take it off and put it back.
+    bool SuspendAlwaysShowEditor();
+    void ResumeAlwaysShowEditor(bool Was);
     void StartDrag();
 
     // Cell widgets and validation (SortGridWidgets.cpp).

@@ -51,6 +51,16 @@ void TSortGrid::SetOption(TGridOption Option, bool On) {
     SetOptions(On ? Options() + TGridOptions{Option} : Options() - TGridOptions{Option});
 }
 
+bool TSortGrid::SuspendAlwaysShowEditor() {
+    const bool was = Options().Contains(TGridOption::goAlwaysShowEditor);
+    SetOption(TGridOption::goAlwaysShowEditor, false);
+    return was;
+}
+
+void TSortGrid::ResumeAlwaysShowEditor(bool Was) {
+    if (Was) SetOption(TGridOption::goAlwaysShowEditor, true);
+}
+
 void TSortGrid::ResetSelection(int Row) {
     const QString r = QString::number(Row);
     FSelectedRows.Clear();
@@ -143,8 +153,8 @@ bool TSortGrid::MultiSelectPress(TMouseButton Button, TShiftState Shift, const T
     if (CanFocus() && !Focused()) SetFocus();
     const bool handled = Button == TMouseButton::mbLeft && PlainLeft(Shift) && Cell.X >= 0;
     if (handled && !IsSelectedRow(Cell.Y)) {
-        SetOption(TGridOption::goRangeSelect, false);
         FSelectionFollows = false;
+        SetOption(TGridOption::goRangeSelect, false);
         SetCurrentRow(Cell.Y);
         FSelectionFollows = true;
         ClearSelection();

@@ -336,7 +336,9 @@ void TSortGrid::SwapRows(int A, int B) {
 }
 
 void TSortGrid::ColumnMoved(int FromIndex, int ToIndex) {
+    const bool always = SuspendAlwaysShowEditor();
     TMyStringGrid::ColumnMoved(FromIndex, ToIndex);
+    ResumeAlwaysShowEditor(always);
     if (std::max(FromIndex, ToIndex) < int(FColSettings.size()))
         std::swap(FColSettings[size_t(FromIndex)], FColSettings[size_t(ToIndex)]);
     SetModified(true);
@@ -350,7 +352,9 @@ void TSortGrid::ColumnMoved(int FromIndex, int ToIndex) {
 }
 
 void TSortGrid::RowMoved(int FromIndex, int ToIndex) {
+    const bool always = SuspendAlwaysShowEditor();
     TMyStringGrid::RowMoved(FromIndex, ToIndex);
+    ResumeAlwaysShowEditor(always);
     if (std::max(FromIndex, ToIndex) < int(FRowSettings.size()))
         std::swap(FRowSettings[size_t(FromIndex)], FRowSettings[size_t(ToIndex)]);
 }
