@@ -20,6 +20,7 @@
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
 #include "shapedform/fcimageform.h"
+#include "skin/SkinData.h"
 
 #include <memory>
 
@@ -30,6 +31,8 @@ public:
 
     // Components, in the order the window's description creates them.
     TfcImageForm* fcImageForm1 = nullptr;
+    TspStoredSkin* spStoredSkin1 = nullptr;
+    TspSkinData* spSkinData1 = nullptr;
     TPanel* leftPanel = nullptr;
     TImage* Image1 = nullptr;
     TFlatSpeedButton* FlatSpeedButton1 = nullptr;

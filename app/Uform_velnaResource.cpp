@@ -5,6 +5,7 @@
 #include "app/Resources.h"
 #include "app/Texts.h"
 #include "app/Uform_velnaParts.h"
+#include "platform/FileUtils.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -51,6 +52,17 @@ void Tform_velna::CreateComponents() {
     fcImageForm1->Picture()->LoadFromFile(ResourcePath("window.bmp"));
     fcImageForm1->SetDragTolerance(5);
     fcImageForm1->ReadRegionData(WindowRegionData());
+
+    // The stored skin and the skin data that applies it, before anything skinned is made.
+    spStoredSkin1 = new TspStoredSkin(this);
+    spStoredSkin1->SetName("spStoredSkin1");
+    spStoredSkin1->SetFileName("skin.ini");
+    spStoredSkin1->IniStrings()->SetText(
+        QString::fromUtf8(ReadFileBytes(ResourcePath("skin/skin.ini"))));
+    spStoredSkin1->ReadPictures(ReadFileBytes(ResourcePath("skin/skin.pictures")));
+    spSkinData1 = new TspSkinData(this);
+    spSkinData1->SetName("spSkinData1");
+    spSkinData1->SetStoredSkin(spStoredSkin1);
 
     CreateToolBar();
     CreateTestView();

@@ -1,6 +1,8 @@
 // Writes every picture of the program into the folder given as argument, or with `--check`
-// reports the pictures in that folder that differ from what this program draws now.
+// reports the pictures in that folder that differ from what this program draws now. `--grid`
+// draws the grid's pictures, `--skin` the stored skin (its INI text and pictures stream).
 #include "PictureKit.h"
+#include "SkinKit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -42,9 +44,10 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     // The grid's pictures live with the grid.
     const bool grid = args.removeAll(QStringLiteral("--grid")) > 0;
+    const bool skin = args.removeAll(QStringLiteral("--skin")) > 0;
     const bool check = args.size() == 2 && args[0] == QLatin1String("--check");
     if (!(args.size() == 1 || check)) {
-        std::fprintf(stderr, "usage: make_pictures [--grid] [--check] <folder>\n");
+        std::fprintf(stderr, "usage: make_pictures [--grid | --skin] [--check] <folder>\n");
         return 2;
     }
     const QDir folder(args.last());
@@ -53,27 +56,33 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::vector<pictures::Picture> all =
-        grid ? pictures::GridPictures() : pictures::FramePictures();
-    if (!grid)
-        for (auto&& group :
-             {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
-            all.insert(all.end(), group.begin(), group.end());
+    std::vector<pictures::SkinFile> files;
+    if (skin) {
+        files = pictures::SkinFiles();
+    } else {
+        std::vector<pictures::Picture> all =
+            grid ? pictures::GridPictures() : pictures::FramePictures();
+        if (!grid)
+            for (auto&& group :
+                 {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
+                all.insert(all.end(), group.begin(), group.end());
+        for (const pictures::Picture& picture : all)
+            files.push_back({picture.Name, Encode(picture)});
+    }
 
     int differing = 0;
-    for (const pictures::Picture& picture : all) {
-        const QByteArray bytes = Encode(picture);
-        const QString path = folder.filePath(picture.Name);
+    for (const pictures::SkinFile& file : files) {
+        const QString path = folder.filePath(file.Name);
         if (check) {
-            if (ReadFile(path) != bytes) {
+            if (ReadFile(path) != file.Bytes) {
                 std::fprintf(stderr, "out of date: %s\n", qPrintable(path));
                 ++differing;
             }
             continue;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size()) {
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            out.write(file.Bytes) != file.Bytes.size()) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -1,0 +1,23 @@
+#pragma once
+// BMP files read from untrusted data (a skin's pictures stream, a skin folder): the header is
+// checked before anything is decoded, so that a short or lying file is refused instead of
+// making the decoder read past the data or allocate far more than the file could fill.
+
+#include "platform/Graphics.h"
+
+#include <QString>
+
+struct TBmpFileInfo {
+    int Width = 0;
+    int Height = 0; // rows; the file may store them top-down or bottom-up
+    int BitCount = 0;
+    int Compression = 0;
+    qsizetype FileSize = 0; // from the file header: the length of the whole file
+};
+
+// Checks the BMP file that starts at Data with Available bytes after it. On success Info holds
+// its dimensions and FileSize is where the next thing in the data begins.
+bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QString& Error);
+// Loads a BMP file that passed CheckBmpFile into Bitmap; raises EInvalidGraphic when the
+// pixels cannot be decoded.
+void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info);

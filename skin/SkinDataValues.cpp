@@ -1,0 +1,214 @@
+#include "skin/SkinDataValues.h"
+
+namespace {
+
+// Splits at "," and turns each field into a number after dropping everything but digits.
+void ParseFields(const QString& S, int* Out, int Count, const char* What) {
+    const QStringList fields = S.split(u',');
+    if (fields.size() != Count)
+        throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”应有 %3 个以逗号分隔的数，"
+                                           "请检查皮肤文件。")
+                                .arg(QString::fromLatin1(What), S)
+                                .arg(Count));
+    for (int i = 0; i < Count; ++i) {
+        QString digits;
+        for (QChar c : fields[i])
+            if (c >= u'0' && c <= u'9') digits.append(c);
+        bool ok = false;
+        Out[i] = digits.toInt(&ok);
+        if (!ok)
+            throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”的第 %3 个数无法读取，"
+                                               "请检查皮肤文件。")
+                                    .arg(QString::fromLatin1(What), S)
+                                    .arg(i + 1));
+    }
+}
+
+struct StyleWord {
+    const char* Word;
+    TFontStyle Style;
+};
+constexpr StyleWord kStyleWords[] = {{"fsbold", TFontStyle::fsBold},
+                                     {"fsitalic", TFontStyle::fsItalic},
+                                     {"fsunderline", TFontStyle::fsUnderline},
+                                     {"fsstrikeout", TFontStyle::fsStrikeOut}};
+
+} // namespace
+
+TRect SkinStrToRect(const QString& S) {
+    int v[4];
+    ParseFields(S, v, 4, "rect");
+    return {v[0], v[1], v[2], v[3]};
+}
+
+TPoint SkinStrToPoint(const QString& S) {
+    int v[2];
+    ParseFields(S, v, 2, "point");
+    return {v[0], v[1]};
+}
+
+QString SkinRectToStr(const TRect& R) {
+    return QStringLiteral("%1,%2,%3,%4").arg(R.Left).arg(R.Top).arg(R.Right).arg(R.Bottom);
+}
+
+QString SkinPointToStr(TPoint P) {
+    return QStringLiteral("%1,%2").arg(P.X).arg(P.Y);
+}
+
+TFontStyles SkinStrToFontStyles(const QString& S) {
+    TFontStyles styles;
+    for (const StyleWord& w : kStyleWords)
+        if (S.contains(QLatin1String(w.Word), Qt::CaseSensitive)) styles.Include(w.Style);
+    return styles;
+}
+
+QString SkinFontStylesToStr(TFontStyles Styles) {
+    QStringList words;
+    for (const StyleWord& w : kStyleWords)
+        if (Styles.Contains(w.Style)) words.append(QLatin1String(w.Word));
+    return words.join(u',');
+}
+
+TAlignment SkinStrToAlignment(const QString& S) {
+    if (S == QLatin1String("tacenter")) return TAlignment::taCenter;
+    if (S == QLatin1String("taleftjustify")) return TAlignment::taLeftJustify;
+    return TAlignment::taRightJustify;
+}
+
+QString SkinAlignmentToStr(TAlignment A) {
+    switch (A) {
+    case TAlignment::taCenter:
+        return QStringLiteral("tacenter");
+    case TAlignment::taLeftJustify:
+        return QStringLiteral("taleftjustify");
+    default:
+        return QStringLiteral("tarightjustify");
+    }
+}
+
+QString TSkinIniExchange::Read(const QString& Key, const QString& Default) const {
+    return FIni.ReadString(FSection, Key, Default);
+}
+
+void TSkinIniExchange::Int(const char* Key, int& V, int Default) {
+    if (FWriting)
+        FIni.WriteInteger(FSection, QLatin1String(Key), V);
+    else
+        V = FIni.ReadInteger(FSection, QLatin1String(Key), Default);
+}
+
+void TSkinIniExchange::Bool(const char* Key, bool& V) {
+    if (FWriting)
+        FIni.WriteInteger(FSection, QLatin1String(Key), V ? 1 : 0);
+    else
+        V = FIni.ReadInteger(FSection, QLatin1String(Key), 0) == 1;
+}
+
+void TSkinIniExchange::Rect(const char* Key, TRect& V) {
+    if (FWriting)
+        FIni.WriteString(FSection, QLatin1String(Key), SkinRectToStr(V));
+    else
+        V = InSection(Key, [&] { return SkinStrToRect(Read(QLatin1String(Key), "0,0,0,0")); });
+}
+
+void TSkinIniExchange::Point(const char* Key, TPoint& V) {
+    if (FWriting)
+        FIni.WriteString(FSection, QLatin1String(Key), SkinPointToStr(V));
+    else
+        V = InSection(Key, [&] { return SkinStrToPoint(Read(QLatin1String(Key), "0,0")); });
+}
+
+void TSkinIniExchange::Text(const char* Key, QString& V, const QString& Default) {
+    if (FWriting)
+        FIni.WriteString(FSection, QLatin1String(Key), V);
+    else
+        V = Read(QLatin1String(Key), Default);
+}
+
+void TSkinIniExchange::FontStyle(const char* Key, TFontStyles& V) {
+    if (FWriting)
+        FIni.WriteString(FSection, QLatin1String(Key), SkinFontStylesToStr(V));
+    else
+        V = SkinStrToFontStyles(Read(QLatin1String(Key), QString()));
+}
+
+void TSkinIniExchange::Alignment(const char* Key, TAlignment& V) {
+    if (FWriting)
+        FIni.WriteString(FSection, QLatin1String(Key), SkinAlignmentToStr(V));
+    else
+        V = SkinStrToAlignment(Read(QLatin1String(Key), QStringLiteral("tacenter")));
+}
+
+void TSkinIniExchange::Choice(const char* Key, int& V, std::initializer_list<const char*> Words,
+                              int Default) {
+    const int last = int(Words.size()) - 1;
+    if (FWriting) {
+        const int at = V >= 0 && V <= last ? V : last;
+        FIni.WriteString(FSection, QLatin1String(Key), QLatin1String(Words.begin()[at]));
+        return;
+    }
+    const QString s = Read(QLatin1String(Key), QLatin1String(Words.begin()[Default]));
+    V = last;
+    for (int i = 0; i < last; ++i)
+        if (s == QLatin1String(Words.begin()[i])) {
+            V = i;
+            break;
+        }
+}
+
+void TSkinIniExchange::MorphKind(const char* Key, TMorphKind& V) {
+    int k = int(V);
+    Choice(Key, k, {"mkdefault", "mkgradient"}, 0);
+    V = TMorphKind(k);
+}
+
+void TSkinIniExchange::Command(const char* Key, TStdCommand& V) {
+    int k = int(V);
+    Choice(Key, k, {"cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup"},
+           4);
+    V = TStdCommand(k);
+}
+
+void TSkinIniExchange::Font(const QString& Prefix, QString& Name, int& Height, TFontStyles& Style,
+                            TColor& Color) {
+    const QByteArray p = Prefix.toLatin1();
+    Text((p + "name").constData(), Name, QStringLiteral("Arial"));
+    Int((p + "height").constData(), Height, 14);
+    FontStyle((p + "style").constData(), Style);
+    Int((p + "color").constData(), Color, 0);
+}
+
+void TSkinIniExchange::Lines(const char* Key, QStringList& V) {
+    const QString countKey = QLatin1String(Key) + QLatin1String("linecount");
+    const QString lineKey = QLatin1String(Key) + QLatin1String("line");
+    if (FWriting) {
+        FIni.WriteInteger(FSection, countKey, int(V.size()));
+        for (int i = 0; i < V.size(); ++i)
+            FIni.WriteString(FSection, lineKey + QString::number(i), V[i]);
+        return;
+    }
+    V.clear();
+    // The count comes from the file; lines that are not there read as empty, and a count far
+    // beyond the keys the section holds cannot make the list larger than the section.
+    const int count = FIni.ReadInteger(FSection, countKey, 0);
+    const int present = int(FIni.ReadSection(FSection).size());
+    for (int i = 0; i < count && i < present; ++i)
+        V.append(Read(lineKey + QString::number(i), QString()));
+}
+
+void TSkinAnchors::Exchange(TSkinIniExchange& X) {
+    X.Point("lefttoppoint", LTPoint);
+    X.Point("righttoppoint", RTPoint);
+    X.Point("leftbottompoint", LBPoint);
+    X.Point("rightbottompoint", RBPoint);
+    X.Rect("clientrect", ClientRect);
+}
+
+void TSkinUpDownRects::Exchange(TSkinIniExchange& X) {
+    X.Rect("upbuttonrect", UpButtonRect);
+    X.Rect("activeupbuttonrect", ActiveUpButtonRect);
+    X.Rect("downupbuttonrect", DownUpButtonRect);
+    X.Rect("downbuttonrect", DownButtonRect);
+    X.Rect("activedownbuttonrect", ActiveDownButtonRect);
+    X.Rect("downdownbuttonrect", DownDownButtonRect);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The value syntaxes of a skin definition and the one place that reads and writes them. Skins
+// written for this engine rely on the exact reading rules, so they are kept here together.
+
+#include "platform/ExtCtrls.h"
+#include "platform/GraphicsObjects.h"
+#include "platform/IniFiles.h"
+#include "platform/SysUtils.h"
+#include "platform/Types.h"
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+enum class TMorphKind { mkDefault, mkGradient };
+enum class TStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp };
+
+// "L,T,R,B": split at every ","; inside a field every character but a digit is dropped. A field
+// missing or left empty, an extra field or a number beyond 32 bits raises EConvertError.
+TRect SkinStrToRect(const QString& S);
+// "X,Y" by the same rules.
+TPoint SkinStrToPoint(const QString& S);
+QString SkinRectToStr(const TRect& R);
+QString SkinPointToStr(TPoint P);
+// Words found as case-sensitive substrings: "fsbold", "fsitalic", "fsunderline", "fsstrikeout".
+TFontStyles SkinStrToFontStyles(const QString& S);
+QString SkinFontStylesToStr(TFontStyles Styles);
+// "tacenter" and "taleftjustify" are recognised; any other text means right.
+TAlignment SkinStrToAlignment(const QString& S);
+QString SkinAlignmentToStr(TAlignment A);
+
+// Reads or writes the keys of one section, so that a description states its keys once and its
+// read and write stay mirrors of each other.
+class TSkinIniExchange {
+public:
+    TSkinIniExchange(TMemIniFile& Ini, const QString& Section, bool Writing)
+        : FIni(Ini), FSection(Section), FWriting(Writing) {}
+    bool Writing() const { return FWriting; }
+    const QString& Section() const { return FSection; }
+
+    void Int(const char* Key, int& V, int Default = 0);
+    void Color(const char* Key, TColor& V) { Int(Key, V, 0); }
+    // True only when the value is exactly 1.
+    void Bool(const char* Key, bool& V);
+    void Rect(const char* Key, TRect& V);
+    void Point(const char* Key, TPoint& V);
+    void Text(const char* Key, QString& V, const QString& Default = QString());
+    void FontStyle(const char* Key, TFontStyles& V);
+    void Alignment(const char* Key, TAlignment& V);
+    // Exact comparison with Words in order gives the word's position; any other text gives the
+    // last position. A missing key reads as Words[Default].
+    void Choice(const char* Key, int& V, std::initializer_list<const char*> Words, int Default);
+    void MorphKind(const char* Key, TMorphKind& V);
+    void Command(const char* Key, TStdCommand& V);
+    // Prefix + "name", "height", "style", "color": the usual four font keys.
+    void Font(const QString& Prefix, QString& Name, int& Height, TFontStyles& Style, TColor& Color);
+    // A text list: Key + "linecount", then Key + "line0", Key + "line1", ...
+    void Lines(const char* Key, QStringList& V);
+
+private:
+    QString Read(const QString& Key, const QString& Default) const;
+    // Runs a conversion, naming the section and key in the message when it fails.
+    template <typename F> auto InSection(const char* Key, F Convert) const {
+        try {
+            return Convert();
+        } catch (const EConvertError& E) {
+            throw EConvertError(
+                QStringLiteral("[%1] %2: %3").arg(FSection, QLatin1String(Key), E.Message()));
+        }
+    }
+    TMemIniFile& FIni;
+    QString FSection;
+    bool FWriting;
+};
+
+// The four anchor points and the client rectangle of a resizable picture.
+struct TSkinAnchors {
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    TRect ClientRect;
+    void Exchange(TSkinIniExchange& X);
+};
+
+// A font as a skin section gives it (Arial 14, no style, black unless the section says more).
+struct TSkinFont {
+    QString Name = QStringLiteral("Arial");
+    int Height = 14;
+    TFontStyles Style;
+    TColor Color = 0;
+    void Exchange(TSkinIniExchange& X, const QString& Prefix = QStringLiteral("font")) {
+        X.Font(Prefix, Name, Height, Style, Color);
+    }
+};
+
+// Up and down buttons in their three looks (list boxes, scroll bars, spin edits, up-downs).
+struct TSkinUpDownRects {
+    TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
+    TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
+    void Exchange(TSkinIniExchange& X);
+};

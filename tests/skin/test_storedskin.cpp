@@ -1,0 +1,171 @@
+// The stored skin's pictures stream: layout, mirror writing, and refusal of broken data.
+#include "SkinTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+namespace {
+
+QByteArray EmptyStream() {
+    return QByteArray("\x01\x01\x01\x01\x00\x00\x00\x00", 8);
+}
+
+// Present frame picture, then Count further pictures (the given files).
+QByteArray Stream(const QByteArray& Frame, qint32 Count, const QList<QByteArray>& Files) {
+    QByteArray s;
+    s.append(char(0)).append(Frame).append(char(1)).append(char(1)).append(char(1));
+    skintest::PutInt32(s, Count);
+    for (const QByteArray& f : Files) s.append(f);
+    return s;
+}
+
+void ExpectRefused(const QByteArray& Data, const char* What) {
+    SCOPED_TRACE(What);
+    TspStoredSkin skin(nullptr);
+    skin.ReadPictures(Stream(skintest::Bmp24(3, 2), 1, {skintest::Bmp24(4, 4)}));
+    ASSERT_EQ(skin.ActivePictureCount(), 1);
+    EXPECT_THROW(skin.ReadPictures(Data), EReadError);
+    EXPECT_TRUE(skin.Damaged());
+    EXPECT_EQ(skin.ActivePictureCount(), 0);
+    EXPECT_TRUE(skin.SlotPicture(TSkinSlot::Picture)->Empty());
+}
+
+} // namespace
+
+TEST(StoredSkin, AnEmptySkinIsEightBytes) {
+    TspStoredSkin skin(nullptr);
+    EXPECT_EQ(skin.WritePictures(), EmptyStream());
+    skin.ReadPictures(EmptyStream());
+    EXPECT_FALSE(skin.Damaged());
+    EXPECT_EQ(skin.ActivePictureCount(), 0);
+    EXPECT_EQ(skin.WritePictures(), EmptyStream());
+}
+
+TEST(StoredSkin, TheProgramsSkinHasItsPicturesAndWritesBackByteForByte) {
+    const QByteArray stream = skintest::ReadCommitted("skin.pictures");
+    EXPECT_EQ(stream.size(), 194236);
+    auto skin = skintest::CommittedSkin();
+    EXPECT_EQ(skin->WritePictures(), stream);
+    const TBitmap* frame = skin->SlotPicture(TSkinSlot::Picture);
+    EXPECT_EQ(QSize(frame->Width(), frame->Height()), QSize(152, 125));
+    EXPECT_EQ(skin->SlotPicture(TSkinSlot::Mask)->Width(), 152);
+    EXPECT_TRUE(skin->SlotPicture(TSkinSlot::RollUpPicture)->Empty());
+    EXPECT_TRUE(skin->SlotPicture(TSkinSlot::RollUpMask)->Empty());
+    ASSERT_EQ(skin->ActivePictureCount(), 8);
+    const QSize sizes[] = {{65, 223}, {65, 69},   {68, 118}, {42, 27},
+                           {72, 21},  {516, 264}, {65, 69},  {42, 27}};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(QSize(skin->ActivePicture(i)->Width(), skin->ActivePicture(i)->Height()),
+                  sizes[i])
+            << i;
+    // The depths are those of the files: frame picture 8 bits, masks 1 bit.
+    EXPECT_EQ(uchar(stream[1 + 28]), 8);
+    EXPECT_EQ(uchar(stream[1 + 20074 + 1 + 28]), 1);
+}
+
+TEST(StoredSkin, BrokenStreamsAreRefusedAndLeaveNoPictures) {
+    const QByteArray good =
+        Stream(skintest::Bmp24(3, 2), 2, {skintest::Bmp24(4, 4), skintest::Bmp24(5, 1)});
+    {
+        TspStoredSkin skin(nullptr);
+        skin.ReadPictures(good);
+        EXPECT_EQ(skin.WritePictures(), good);
+    }
+    for (int cut : {0, 1, 2, 40, 60, 63, 64, 66, int(good.size()) - 1})
+        ExpectRefused(good.left(cut), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+
+    QByteArray lying = good;
+    lying[1 + 2] = char(0x7F); // the first file claims to be longer than the data
+    ExpectRefused(lying, "file size beyond the data");
+    QByteArray tiny = good;
+    tiny[1 + 2] = char(20);
+    tiny[1 + 3] = char(0);
+    ExpectRefused(tiny, "file size shorter than its header");
+    ExpectRefused(Stream(skintest::Bmp24(3, 2), -1, {}), "negative count");
+    ExpectRefused(Stream(skintest::Bmp24(3, 2), 0x7FFFFFFF, {skintest::Bmp24(2, 2)}), "huge count");
+    QByteArray notBmp = skintest::Bmp24(2, 2);
+    notBmp[0] = 'X';
+    ExpectRefused(Stream(notBmp, 0, {}), "no BM");
+
+    // A header that claims a huge picture over a few bytes of pixels.
+    QByteArray huge = skintest::Bmp24(2, 2);
+    huge[18] = char(0x00), huge[19] = char(0x40); // width 16384
+    huge[22] = char(0x00), huge[23] = char(0x40); // height 16384
+    ExpectRefused(Stream(huge, 0, {}), "huge dimensions");
+    QByteArray depth = skintest::Bmp24(2, 2);
+    depth[28] = char(7);
+    ExpectRefused(Stream(depth, 0, {}), "odd bit count");
+}
+
+TEST(StoredSkin, ImportingTheSkinsFolderGivesTheSameSkin) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray stream = skintest::ReadCommitted("skin.pictures");
+    const QByteArray ini = skintest::ReadCommitted("skin.ini");
+    // Split the stream into the files the INI text names.
+    TMemIniFile parsed;
+    parsed.SetText(QString::fromUtf8(ini));
+    QStringList names;
+    for (const char* key : {"picture", "mask"}) names << parsed.ReadString("PICTURES", key, "");
+    for (int i = 0; i < 8; ++i) names << parsed.ReadString("PICTURES", QString::number(i), "");
+    qsizetype pos = 0;
+    int file = 0;
+    auto take = [&] {
+        const qint32 size = qFromLittleEndian<qint32>(stream.constData() + pos + 2);
+        QFile f(dir.filePath(names[file++]));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(stream.mid(pos, size));
+        pos += size;
+    };
+    for (int slot = 0; slot < 4; ++slot)
+        if (stream[pos++] == 0) take();
+    pos += 4;
+    for (int i = 0; i < 8; ++i) take();
+    QFile f(dir.filePath("skin.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(ini);
+    f.close();
+
+    TspStoredSkin skin(nullptr);
+    skin.ImportSkinFolder(dir.filePath("skin.ini"));
+    EXPECT_EQ(skin.WritePictures(), stream);
+    EXPECT_EQ(skin.IniStrings()->Count(), skintest::CommittedSkin()->IniStrings()->Count());
+
+    // A missing picture leaves the skin as it was and says which file.
+    QFile::remove(dir.filePath("sheet.bmp"));
+    try {
+        skin.ImportSkinFolder(dir.filePath("skin.ini"));
+        FAIL() << "missing file not reported";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().contains("sheet.bmp")) << e.Message().toStdString();
+    }
+    EXPECT_EQ(skin.WritePictures(), stream);
+}
+
+TEST(StoredSkin, JpegPicturesBecomeBitmapsOfTheirSize) {
+    QTemporaryDir dir;
+    QImage photo(30, 20, QImage::Format_RGB32);
+    photo.fill(qRgb(200, 100, 50));
+    ASSERT_TRUE(photo.save(dir.filePath("back.JPG"), "JPG"));
+    QFile f(dir.filePath("skin.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[PICTURES]\npicture=back.JPG\nactivepicturescount=0\n");
+    f.close();
+    TspStoredSkin skin(nullptr);
+    skin.ImportSkinFolder(dir.filePath("skin.ini"));
+    const TBitmap* p = skin.SlotPicture(TSkinSlot::Picture);
+    EXPECT_EQ(p->Width(), 30);
+    EXPECT_EQ(p->Height(), 20);
+    // Written as a BMP file that reads back.
+    TspStoredSkin copy(nullptr);
+    copy.ReadPictures(skin.WritePictures());
+    EXPECT_EQ(copy.SlotPicture(TSkinSlot::Picture)->Width(), 30);
+}
+
+TEST(StoredSkin, FileNameOnlyStoresTheTextAtRunTime) {
+    TspStoredSkin skin(nullptr);
+    skin.SetFileName("/nowhere/skin.ini");
+    EXPECT_EQ(skin.FileName(), "/nowhere/skin.ini");
+    EXPECT_TRUE(skin.Empty());
+}
