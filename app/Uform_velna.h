@@ -21,6 +21,7 @@
 #include "platform/StdCtrls.h"
 #include "shapedform/fcimageform.h"
 #include "skin/SkinData.h"
+#include "xpmenu/XPMenu.h"
 
 #include <memory>
 
@@ -138,6 +139,8 @@ public:
 
     TADOConnection* Dconnect = nullptr;
     TADOQuery* recordset_temp = nullptr;
+    // Placed inactive: the window's menus and controls keep the platform's drawing.
+    TXPMenu* XPMenu1 = nullptr;
 
     // Shared phase state: written by the picker's change, stepped by the detail view, read by
     // the calendars when they paint.

@@ -78,6 +78,22 @@ void Tform_velna::CreateComponents() {
     recordset_temp = new TADOQuery(this);
     recordset_temp->SetName("recordset_temp");
     recordset_temp->SetConnection(Dconnect);
+
+    XPMenu1 = new TXPMenu(this);
+    XPMenu1->SetName("XPMenu1");
+    XPMenu1->SetDimLevel(30);
+    XPMenu1->SetGrayLevel(10);
+    {
+        TFont font;
+        font.SetName(U("宋体"));
+        font.SetHeight(-12);
+        font.SetColor(clMenuText);
+        XPMenu1->SetFont(font);
+    }
+    XPMenu1->SetIconWidth(24);
+    XPMenu1->SetDrawSelect(true);
+    XPMenu1->SetUseSystemColors(true);
+    XPMenu1->SetActive(false);
 }
 
 void Tform_velna::CreateToolBar() {

@@ -80,6 +80,8 @@ TItemMenu::TItemMenu(TMenu* Menu, TMenuItem* Parent, QWidget* ParentWidget)
     : QMenu(ParentWidget), FMenu(Menu), FParent(Parent), FLife(Parent->LifeToken()) {
     setStyle(TOwnerDrawMenuStyle::Instance());
     setFont(MenuFont().ToQFont());
+    // Every visible item shows, separators at the ends or side by side too.
+    setSeparatorsCollapsible(false);
     QObject::connect(this, &QMenu::aboutToShow, this, [this] { Rebuild(); });
 }
 

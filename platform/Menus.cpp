@@ -311,9 +311,9 @@ void TMenu::SetOwnerDraw(bool Value) {
     Changed();
 }
 
-void TMenu::SetBiDiMode(TBiDiMode Value) {
-    if (FBiDiMode == Value) return;
-    FBiDiMode = Value;
+void TMenu::SetRightToLeft(bool Value) {
+    if (FRightToLeft == Value) return;
+    FRightToLeft = Value;
     Changed();
 }
 

@@ -151,8 +151,6 @@ private:
     std::shared_ptr<int> FLife = std::make_shared<int>(0);
 };
 
-enum class TBiDiMode { bdLeftToRight, bdRightToLeft };
-
 class TMenu : public TComponent {
 public:
     explicit TMenu(TComponent* AOwner);
@@ -165,9 +163,9 @@ public:
     // While set, items with a draw event are measured and painted by their events.
     bool OwnerDraw() const { return FOwnerDraw; }
     void SetOwnerDraw(bool Value);
-    TBiDiMode BiDiMode() const { return FBiDiMode; }
-    void SetBiDiMode(TBiDiMode Value);
-    bool IsRightToLeft() const { return FBiDiMode == TBiDiMode::bdRightToLeft; }
+    // Items laid out from the right, for right-to-left reading.
+    bool IsRightToLeft() const { return FRightToLeft; }
+    void SetRightToLeft(bool Value);
     // Finds an enabled item with this shortcut and clicks it.
     bool IsShortCut(TShortCut Key);
     // The item with this shortcut (nullptr when none).
@@ -181,7 +179,7 @@ protected:
     std::unique_ptr<TMenuItem> FItems;
     TCustomImageList* FImages = nullptr;
     bool FOwnerDraw = false;
-    TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+    bool FRightToLeft = false;
 };
 
 class TMenuBarControl;
