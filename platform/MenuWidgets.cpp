@@ -15,6 +15,18 @@ namespace {
 
 // Runs Work from the event loop, after the Qt menu that reported the choice has closed, so a
 // handler may free the menu it was chosen from.
+// Menus take the desktop's menu colours from the fixed colour table, not from the Qt theme.
+void ApplyMenuPalette(QWidget* W, TColor Back) {
+    QPalette pal = W->palette();
+    pal.setColor(QPalette::Window, ToQColor(Back));
+    pal.setColor(QPalette::Button, ToQColor(Back));
+    pal.setColor(QPalette::WindowText, ToQColor(clMenuText));
+    pal.setColor(QPalette::ButtonText, ToQColor(clMenuText));
+    pal.setColor(QPalette::Highlight, ToQColor(clHighlight));
+    pal.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
+    W->setPalette(pal);
+}
+
 void Later(std::weak_ptr<int> Life, std::function<void()> Work) {
     QMetaObject::invokeMethod(
         qApp,
@@ -56,7 +68,8 @@ void FillAction(QAction* Action, TMenuItem* Item, bool OwnerDrawn) {
     QString text = Item->Caption();
     // Owner-drawn items show their shortcut themselves; Qt would widen the menu for it.
     if (!OwnerDrawn && Item->ShortCut()) text += '\t' + ShortCutToText(Item->ShortCut());
-    Action->setText(text);
+    // A separator's "-" is no text to show.
+    Action->setText(Item->IsLine() ? QString() : text);
     Action->setSeparator(Item->IsLine());
     Action->setEnabled(Item->Enabled());
     Action->setCheckable(Item->Checked() || Item->RadioItem() || Item->AutoCheck());
@@ -80,6 +93,7 @@ TItemMenu::TItemMenu(TMenu* Menu, TMenuItem* Parent, QWidget* ParentWidget)
     : QMenu(ParentWidget), FMenu(Menu), FParent(Parent), FLife(Parent->LifeToken()) {
     setStyle(TOwnerDrawMenuStyle::Instance());
     setFont(MenuFont().ToQFont());
+    ApplyMenuPalette(this, clMenu);
     // Every visible item shows, separators at the ends or side by side too.
     setSeparatorsCollapsible(false);
     QObject::connect(this, &QMenu::aboutToShow, this, [this] { Rebuild(); });
@@ -128,6 +142,9 @@ TOwnerDrawMenuStyle* TOwnerDrawMenuStyle::Instance() {
 }
 
 namespace {
+
+// The classic desktop's menu check-mark width.
+constexpr int kMenuCheckWidth = 13;
 
 const TItemAction* OwnerDrawnAction(const QStyleOption* Option) {
     if (!Option) return nullptr;
@@ -179,6 +196,9 @@ QSize TOwnerDrawMenuStyle::sizeFromContents(ContentsType Type, const QStyleOptio
     } catch (...) {
         ApplicationHandleException(a->Item());
     }
+    // Like the desktop's menus, a pop-up level adds the width of a check mark to what its
+    // owner-drawn items ask for.
+    if (Type == CT_MenuItem) w += kMenuCheckWidth - 1;
     return QSize(std::max(0, w), std::max(0, h));
 }
 
@@ -205,6 +225,14 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement Element, const QStyleOption
         ApplicationHandleException(a->Item());
     }
     canvas.EndPaint();
+    // The desktop added the sub-menu arrow to whatever an owner-drawn item painted.
+    if (Element == CE_MenuItem && a->menu()) {
+        QStyleOption arrow = *Option;
+        const bool rtl = Option->direction == Qt::RightToLeft;
+        arrow.rect = QRect(rtl ? r.left() + 2 : r.right() - 13, r.top(), 12, r.height());
+        QProxyStyle::drawPrimitive(rtl ? PE_IndicatorArrowLeft : PE_IndicatorArrowRight, &arrow,
+                                   Painter, Widget);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -276,6 +304,7 @@ QWidget* TMenuBarControl::CreateWidget(QWidget* ParentWidget) {
     auto* bar = new TBarWidget(this, ParentWidget);
     bar->setStyle(TOwnerDrawMenuStyle::Instance());
     bar->setFont(MenuFont().ToQFont());
+    ApplyMenuPalette(bar, clMenuBar);
     bar->setNativeMenuBar(false);
     return bar;
 }
