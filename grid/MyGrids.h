@@ -241,6 +241,21 @@ private:
     void DrawCells(const DrawMetrics& M, int ACol, int ARow, int StartX, int StartY, int StopX,
                    int StopY, TColor AColor, TGridDrawState AState);
 
+    // Messages by kind, and where a key moves the current and first visible cell
+    // (MyGridsInput.cpp).
+    bool EditorMessage(TMessage& Message);
+    bool FocusMessage(TMessage& Message);
+    bool MouseMessage(TMessage& Message);
+    bool WindowMessage(TMessage& Message);
+    int PageWidth(const DrawMetrics& M) const;
+    int PageHeight(const DrawMetrics& M) const;
+    void CtrlKeyMove(unsigned Key, const DrawMetrics& M, TGridCoord& TopLeft, TGridCoord& Current);
+    void PlainKeyMove(unsigned Key, TShiftState& Shift, const DrawMetrics& M, TGridCoord& TopLeft,
+                      TGridCoord& Current);
+    void TabMove(TShiftState& Shift, TGridCoord& Current);
+    void ApplyKeyMove(TGridCoord TopLeft, TGridCoord Current, TShiftState Shift,
+                      const DrawMetrics& M);
+
     // Mouse work (MyGridsInput.cpp).
     void DrawSizingLine(const DrawMetrics& M);
     void DrawMoveLine();

@@ -37,6 +37,13 @@ private:
 // Messages
 
 void TMyCustomGrid::WndProc(TMessage& Message) {
+    if (!EditorMessage(Message) && !FocusMessage(Message) && !MouseMessage(Message) &&
+        !WindowMessage(Message))
+        TCustomControl::WndProc(Message);
+}
+
+// Each of these answers true when it has handled the message whole; false passes it on.
+bool TMyCustomGrid::EditorMessage(TMessage& Message) {
     using enum TGridOption;
     switch (Message.Msg) {
     case WM_GETDLGCODE: {
@@ -46,30 +53,42 @@ void TMyCustomGrid::WndProc(TMessage& Message) {
             if (FOptions.Contains(goEditing)) code |= DLGC_WANTCHARS;
         }
         Message.Result = code;
-        return;
+        return true;
     }
     case WM_CHAR: {
         const unsigned ch = unsigned(Message.WParam);
-        if (FOptions.Contains(goEditing) && (ch == 8 || ch >= 32)) {
-            OpenEditor();
-            PostCharToEditor(QChar(char16_t(ch)));
-            return;
-        }
-        break;
+        if (!FOptions.Contains(goEditing) || (ch != 8 && ch < 32)) return false;
+        OpenEditor();
+        PostCharToEditor(QChar(char16_t(ch)));
+        return true;
     }
     case WM_COMMAND:
-        if (FInplaceEdit && Message.LParam == LPARAM(FInplaceEdit) &&
-            HiWord(LPARAM(Message.WParam)) == EN_CHANGE) {
-            if (!FInplaceEdit->Loading() && FInplaceCol != -1 && FInplaceRow != -1)
-                SetEditText(FInplaceCol, FInplaceRow, FInplaceEdit->Text());
-            return;
-        }
-        break;
+        if (!FInplaceEdit || Message.LParam != LPARAM(FInplaceEdit) ||
+            HiWord(LPARAM(Message.WParam)) != EN_CHANGE)
+            return false;
+        if (!FInplaceEdit->Loading() && FInplaceCol != -1 && FInplaceRow != -1)
+            SetEditText(FInplaceCol, FInplaceRow, FInplaceEdit->Text());
+        return true;
+    case CM_WANTSPECIALKEY:
+        if (!FOptions.Contains(goEditing) || Message.WParam != VK_RETURN) return false;
+        Message.Result = 1;
+        return true;
+    case CM_FONTCHANGED:
+        TCustomControl::WndProc(Message);
+        if (FInplaceEdit) FInplaceEdit->SetFont(*Font());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TMyCustomGrid::FocusMessage(TMessage& Message) {
+    switch (Message.Msg) {
     case WM_KILLFOCUS:
         TCustomControl::WndProc(Message);
         InvalidateGridRect(SelectedRect());
         if (!EditorFocused()) HideEditorWindow();
-        return;
+        return true;
     case WM_SETFOCUS: {
         const bool fromEditor = FFocusFromEditor;
         FFocusFromEditor = false;
@@ -78,193 +97,205 @@ void TMyCustomGrid::WndProc(TMessage& Message) {
             InvalidateGridRect(SelectedRect());
             RefreshEditor();
         }
-        return;
+        return true;
     }
+    default:
+        return false;
+    }
+}
+
+bool TMyCustomGrid::MouseMessage(TMessage& Message) {
+    switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // Stamped after the press made the editor, so its next press can be a double click.
         TCustomControl::WndProc(Message);
         if (FInplaceEdit) FInplaceEdit->SetClickTime(GridMessageTime());
-        return;
+        return true;
     case WM_MOUSEMOVE:
         // Every mouse message is preceded by a hit test at its point.
         FHitTest = PointFromLParam(Message.LParam);
         TCustomControl::WndProc(Message);
         Perform(WM_SETCURSOR, 0, MakeLParam(HTCLIENT, WM_MOUSEMOVE));
-        return;
+        return true;
     case WM_NCHITTEST:
         FHitTest = ScreenToClient(PointFromLParam(Message.LParam));
-        break;
+        return false;
     case WM_SETCURSOR:
-        if (LoWordSigned(Message.LParam) == HTCLIENT) {
-            UpdateCursor();
-            Message.Result = 1;
-            return;
-        }
-        break;
+        if (LoWordSigned(Message.LParam) != HTCLIENT) return false;
+        UpdateCursor();
+        Message.Result = 1;
+        return true;
+    case WM_MOUSEWHEEL:
+        DoWheel(HiWordSigned(LPARAM(Message.WParam)) < 0, Message.WParam, Message.LParam,
+                Message.Result);
+        return Message.Result != 0;
+    default:
+        return false;
+    }
+}
+
+bool TMyCustomGrid::WindowMessage(TMessage& Message) {
+    switch (Message.Msg) {
     case WM_TIMER:
         if (Message.WParam == ScrollTimerId) OnTimerTick();
-        return;
+        return true;
     case WM_HSCROLL:
     case WM_VSCROLL:
         ModifyScrollBar(Message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT,
                         LoWord(LPARAM(Message.WParam)), HiWord(LPARAM(Message.WParam)), true);
-        return;
+        return true;
     case WM_SIZE:
         TCustomControl::WndProc(Message);
         FWindowBars.Layout();
         UpdateScrollRange();
         if (UseRightToLeftAlignment()) Invalidate();
-        return;
+        return true;
     case WM_CANCELMODE:
         CancelMode();
-        break;
+        return false;
     case CM_CANCELMODE:
         if (FInplaceEdit) FInplaceEdit->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
         CancelMode();
-        break;
-    case CM_WANTSPECIALKEY:
-        if (FOptions.Contains(goEditing) && Message.WParam == VK_RETURN) {
-            Message.Result = 1;
-            return;
-        }
-        break;
-    case CM_FONTCHANGED:
-        TCustomControl::WndProc(Message);
-        if (FInplaceEdit) FInplaceEdit->SetFont(*Font());
-        return;
+        return false;
     case CM_SHOWINGCHANGED:
         TCustomControl::WndProc(Message);
         if (Showing()) UpdateScrollRange();
-        return;
-    case WM_MOUSEWHEEL:
-        DoWheel(HiWordSigned(LPARAM(Message.WParam)) < 0, Message.WParam, Message.LParam,
-                Message.Result);
-        if (Message.Result) return;
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
-    TCustomControl::WndProc(Message);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Keyboard
 
 void TMyCustomGrid::KeyDown(unsigned& Key, TShiftState Shift) {
-    using enum TGridOption;
-    using enum TShiftStateItem;
     TCustomControl::KeyDown(Key, Shift);
     if (!CanGridAcceptKey(Key, Shift)) Key = 0;
-    const bool rowSelect = FOptions.Contains(goRowSelect);
-    const int rtl = UseRightToLeftAlignment() ? -1 : 1;
     const DrawMetrics m = CalcDrawMetrics();
-    const int pageWidth = std::max(1, m.Horz.LastFullCell - FTopLeft.X);
-    const int pageHeight = std::max(1, m.Vert.LastFullCell - FTopLeft.Y);
     TGridCoord topLeft = FTopLeft, current = FCurrent;
-    if (Shift.Contains(ssCtrl)) {
-        switch (Key) {
-        case VK_UP:
-            --topLeft.Y;
-            break;
-        case VK_DOWN:
-            ++topLeft.Y;
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-            if (!rowSelect) {
-                const int d = (Key == VK_LEFT ? -pageWidth : pageWidth) * rtl;
-                current.X += d;
-                topLeft.X += d;
-            }
-            break;
-        case VK_PRIOR:
-            current.Y = FTopLeft.Y;
-            break;
-        case VK_NEXT:
-            current.Y = m.Vert.LastFullCell;
-            break;
-        case VK_HOME:
-            current = {FFixedCols, FFixedRows};
-            if (rtl < 0) Invalidate();
-            break;
-        case VK_END:
-            current = {FColCount - 1, FRowCount - 1};
-            if (rtl < 0) Invalidate();
-            break;
-        default:
-            break;
+    if (Shift.Contains(TShiftStateItem::ssCtrl))
+        CtrlKeyMove(Key, m, topLeft, current);
+    else
+        PlainKeyMove(Key, Shift, m, topLeft, current);
+    ApplyKeyMove(topLeft, current, Shift, m);
+}
+
+int TMyCustomGrid::PageWidth(const DrawMetrics& M) const {
+    return std::max(1, M.Horz.LastFullCell - FTopLeft.X);
+}
+
+int TMyCustomGrid::PageHeight(const DrawMetrics& M) const {
+    return std::max(1, M.Vert.LastFullCell - FTopLeft.Y);
+}
+
+// With Ctrl the arrows scroll the view and the paging keys jump to its edges.
+void TMyCustomGrid::CtrlKeyMove(unsigned Key, const DrawMetrics& M, TGridCoord& TopLeft,
+                                TGridCoord& Current) {
+    const int rtl = UseRightToLeftAlignment() ? -1 : 1;
+    switch (Key) {
+    case VK_UP:
+        --TopLeft.Y;
+        break;
+    case VK_DOWN:
+        ++TopLeft.Y;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!FOptions.Contains(TGridOption::goRowSelect)) {
+            const int d = (Key == VK_LEFT ? -PageWidth(M) : PageWidth(M)) * rtl;
+            Current.X += d;
+            TopLeft.X += d;
         }
-    } else {
-        switch (Key) {
-        case VK_UP:
-            --current.Y;
-            break;
-        case VK_DOWN:
-            ++current.Y;
-            break;
-        case VK_LEFT:
-        case VK_RIGHT: {
-            const int d = (Key == VK_LEFT ? -1 : 1) * rtl;
-            if (rowSelect)
-                current.Y += d;
-            else
-                current.X += d;
-            break;
-        }
-        case VK_NEXT:
-            current.Y += pageHeight;
-            topLeft.Y += pageHeight;
-            break;
-        case VK_PRIOR:
-            current.Y -= pageHeight;
-            topLeft.Y -= pageHeight;
-            break;
-        case VK_HOME:
-            if (rowSelect)
-                current.Y = FFixedRows;
-            else
-                current.X = FFixedCols;
-            break;
-        case VK_END:
-            if (rowSelect)
-                current.Y = FRowCount - 1;
-            else
-                current.X = FColCount - 1;
-            break;
-        case VK_TAB:
-            if (!Shift.Contains(ssAlt)) {
-                do {
-                    if (Shift.Contains(ssShift)) {
-                        if (--current.X < FFixedCols) {
-                            current.X = FColCount - 1;
-                            if (--current.Y < FFixedRows) current.Y = FRowCount - 1;
-                        }
-                        // Only the first step goes back; the anchor then follows.
-                        Shift.Exclude(ssShift);
-                    } else if (++current.X >= FColCount) {
-                        current.X = FFixedCols;
-                        if (++current.Y >= FRowCount) current.Y = FFixedRows;
-                    }
-                } while (!((TabStops(current.X) && ColWidths(current.X) > 0) ||
-                           current.X == FCurrent.X));
-            }
-            break;
-        case VK_F2:
-            SetEditorActive(true);
-            break;
-        default:
-            break;
-        }
+        break;
+    case VK_PRIOR:
+        Current.Y = FTopLeft.Y;
+        break;
+    case VK_NEXT:
+        Current.Y = M.Vert.LastFullCell;
+        break;
+    case VK_HOME:
+        Current = {FFixedCols, FFixedRows};
+        if (rtl < 0) Invalidate();
+        break;
+    case VK_END:
+        Current = {FColCount - 1, FRowCount - 1};
+        if (rtl < 0) Invalidate();
+        break;
+    default:
+        break;
     }
-    const TGridCoord maxTopLeft = CalcMaxTopLeft({FColCount - 1, FRowCount - 1}, m);
-    topLeft.X = std::max(FFixedCols, std::min(maxTopLeft.X, topLeft.X));
-    topLeft.Y = std::max(FFixedRows, std::min(maxTopLeft.Y, topLeft.Y));
-    if (topLeft != FTopLeft) SetTopLeft(topLeft.X, topLeft.Y);
-    current.X = std::max(FFixedCols, std::min(FColCount - 1, current.X));
-    current.Y = std::max(FFixedRows, std::min(FRowCount - 1, current.Y));
-    if (current != FCurrent) {
-        SetCurrentCell(current.X, current.Y, !Shift.Contains(ssShift), true);
+}
+
+void TMyCustomGrid::PlainKeyMove(unsigned Key, TShiftState& Shift, const DrawMetrics& M,
+                                 TGridCoord& TopLeft, TGridCoord& Current) {
+    const bool rowSelect = FOptions.Contains(TGridOption::goRowSelect);
+    switch (Key) {
+    case VK_UP:
+        --Current.Y;
+        break;
+    case VK_DOWN:
+        ++Current.Y;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT: {
+        const int d = (Key == VK_LEFT ? -1 : 1) * (UseRightToLeftAlignment() ? -1 : 1);
+        (rowSelect ? Current.Y : Current.X) += d;
+        break;
+    }
+    case VK_NEXT:
+    case VK_PRIOR: {
+        const int d = Key == VK_NEXT ? PageHeight(M) : -PageHeight(M);
+        Current.Y += d;
+        TopLeft.Y += d;
+        break;
+    }
+    case VK_HOME:
+        (rowSelect ? Current.Y : Current.X) = rowSelect ? FFixedRows : FFixedCols;
+        break;
+    case VK_END:
+        (rowSelect ? Current.Y : Current.X) = rowSelect ? FRowCount - 1 : FColCount - 1;
+        break;
+    case VK_TAB:
+        if (!Shift.Contains(TShiftStateItem::ssAlt)) TabMove(Shift, Current);
+        break;
+    case VK_F2:
+        SetEditorActive(true);
+        break;
+    default:
+        break;
+    }
+}
+
+// Steps to the next column that is a tab stop and visible, wrapping through the rows; a Shift
+// step goes back once, and the anchor then follows the current cell.
+void TMyCustomGrid::TabMove(TShiftState& Shift, TGridCoord& Current) {
+    using enum TShiftStateItem;
+    do {
+        if (Shift.Contains(ssShift)) {
+            if (--Current.X < FFixedCols) {
+                Current.X = FColCount - 1;
+                if (--Current.Y < FFixedRows) Current.Y = FRowCount - 1;
+            }
+            Shift.Exclude(ssShift);
+        } else if (++Current.X >= FColCount) {
+            Current.X = FFixedCols;
+            if (++Current.Y >= FRowCount) Current.Y = FFixedRows;
+        }
+    } while (!((TabStops(Current.X) && ColWidths(Current.X) > 0) || Current.X == FCurrent.X));
+}
+
+void TMyCustomGrid::ApplyKeyMove(TGridCoord TopLeft, TGridCoord Current, TShiftState Shift,
+                                 const DrawMetrics& M) {
+    const TGridCoord maxTopLeft = CalcMaxTopLeft({FColCount - 1, FRowCount - 1}, M);
+    TopLeft.X = std::max(FFixedCols, std::min(maxTopLeft.X, TopLeft.X));
+    TopLeft.Y = std::max(FFixedRows, std::min(maxTopLeft.Y, TopLeft.Y));
+    if (TopLeft != FTopLeft) SetTopLeft(TopLeft.X, TopLeft.Y);
+    Current.X = std::max(FFixedCols, std::min(FColCount - 1, Current.X));
+    Current.Y = std::max(FFixedRows, std::min(FRowCount - 1, Current.Y));
+    if (Current != FCurrent) {
+        SetCurrentCell(Current.X, Current.Y, !Shift.Contains(TShiftStateItem::ssShift), true);
         CurrentCellChangedByUser();
     }
 }
