@@ -16,6 +16,9 @@ TMyCustomGrid::TMyCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FWind
     SetTabStop(true);
     SetBounds(Left(), Top(), FColCount * FDefaultColWidth, FRowCount * FDefaultRowHeight);
     ResetView();
+    // The window has the bars of the default ssBoth from the start; each shows once it has a range.
+    FWindowBars.ShowScrollBar(SB_HORZ, true);
+    FWindowBars.ShowScrollBar(SB_VERT, true);
 }
 
 // The editor is a component of the grid and goes first, with the control's children.
