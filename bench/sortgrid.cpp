@@ -5,6 +5,9 @@
 #include "grid/SortGrid.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -120,6 +123,66 @@ BENCHMARK(TableAll)
     ->ReportAggregatesOnly(true)
     ->UseRealTime();
 
+// Filtering to the rows whose number ends in an even digit (half of them) and back. The grid
+// also sorts the kept rows by its sort column; the proxy only filters.
+const QRegularExpression& HalfFilter() {
+    static const QRegularExpression re(QStringLiteral("[02468]$"));
+    return re;
+}
+
+void SortGridFilter(benchmark::State& State) {
+    const TData& d = Data();
+    auto g = std::make_unique<TSortGrid>(nullptr);
+    g->SetColCount(Cols);
+    g->SetRowCount(Rows + 1);
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c) g->SetCellText(c, r + 1, d.Texts[c][r]);
+    g->SortByColumn(0);
+    g->OnSetFilter = [](TStrings* Row, bool& Accept) {
+        Accept = HalfFilter().match(Row->Strings(0)).hasMatch();
+    };
+    for (auto _ : State) {
+        g->SetFiltered(true);
+        if (g->RowCount() - 1 + g->HiddenRowCount() != Rows) State.SkipWithError("rows lost");
+        g->SetFiltered(false);
+        benchmark::DoNotOptimize(g->CellText(0, 1));
+    }
+    if (g->RowCount() != Rows + 1) State.SkipWithError("rows not back");
+}
+
+void ProxyFilter(benchmark::State& State) {
+    const TData& d = Data();
+    QStandardItemModel model(Rows, Cols);
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c) model.setItem(r, c, new QStandardItem(d.Texts[c][r]));
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.setFilterKeyColumn(0);
+    (void)proxy.rowCount();
+    for (auto _ : State) {
+        proxy.setFilterRegularExpression(HalfFilter());
+        if (proxy.rowCount() >= Rows) State.SkipWithError("nothing filtered");
+        proxy.setFilterRegularExpression(QString());
+        benchmark::DoNotOptimize(proxy.rowCount());
+        benchmark::DoNotOptimize(proxy.index(0, 0).data());
+    }
+}
+
+BENCHMARK(SortGridFilter)
+    ->Name("filter_half_and_back/sortgrid")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime();
+BENCHMARK(ProxyFilter)
+    ->Name("filter_half_and_back/qsortfilterproxymodel")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime();
+
 class TMedianReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> Medians; // ms
@@ -145,6 +208,11 @@ int main(int argc, char** argv) {
     std::printf(
         "\nmedians (ms): sorting grid %.0f, QTableWidget %.0f; ratio %.3f (target <= 0.5)\n", g, t,
         t > 0 ? g / t : 0.0);
+    const double fg = reporter.Medians["filter_half_and_back/sortgrid"];
+    const double fp = reporter.Medians["filter_half_and_back/qsortfilterproxymodel"];
+    std::printf("filtering 100,000 rows to half and back, medians (ms): sorting grid %.1f, "
+                "QSortFilterProxyModel %.1f; ratio %.3f (target <= 0.5)\n",
+                fg, fp, fp > 0 ? fg / fp : 0.0);
     const double mg = Memory["sortgrid"], mt = Memory["qtablewidget"];
     std::printf("heap per cell (bytes): sorting grid %.1f, QTableWidget %.1f; ratio %.3f "
                 "(target <= 0.5)\n",

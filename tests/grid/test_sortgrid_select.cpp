@@ -448,3 +448,21 @@ TEST_F(SelectFixture, FilteringHidesRejectedRowsAndFilteringAgainLosesNone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SelectFixture, AGridOfTheDefaultScrollStyleShowsItsBarsWhenThereIsSomethingToScroll) {
+    auto* g = new TSortGrid(Form.get());
+    g->SetParent(Form.get());
+    g->SetBounds(0, 0, 200, 100);
+    g->SetRowCount(3);
+    g->SetColCount(2);
+    EXPECT_FALSE(g->WindowScrollBars().BarShowing(SB_VERT));
+    g->SetRowCount(50);
+    EXPECT_TRUE(g->WindowScrollBars().BarShowing(SB_VERT));
+    EXPECT_FALSE(g->WindowScrollBars().BarShowing(SB_HORZ));
+    g->SetColCount(10);
+    EXPECT_TRUE(g->WindowScrollBars().BarShowing(SB_HORZ));
+}
+
+} // namespace
