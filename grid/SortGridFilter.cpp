@@ -13,6 +13,8 @@ bool TSortGrid::RowEmpty(int Row) const {
 void TSortGrid::SetFiltered(bool Value) {
     FFiltered = Value;
     if (Value ? RowEmpty(1) : FHiddenRowCount == 0) return;
+    ValidateCell();
+    HideEditorWindow();
     const bool outer = !NowUpdating();
     const bool modified = FModified;
     if (outer) BeginUpdate();
@@ -28,6 +30,8 @@ void TSortGrid::SetFiltered(bool Value) {
     // Sorting runs its own bulk update; nested inside ours it would end ours early.
     if (!Value || !FFilterBlankRow) SortByColumn(FSortOptions.SortCol());
     if (Value) GoToCell(0, 1, true);
+    RefreshEditor();
+    RememberCell();
 }
 
 void TSortGrid::FilterOn() {

@@ -200,6 +200,10 @@ void TSortGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (cell.Y == 0 && cell.X >= 0 && cell.X == FMouseDownCol && FSortOptions.CanSort()) {
         const TRect r = CellBounds(cell.X, 0);
         if (X - r.Left > 5 && r.Right - X > 5) {
+            // The edited cell is checked, and the editor let go of its cell, before the records
+            // move away from under them.
+            ValidateCell();
+            HideEditorWindow();
             if (Button == TMouseButton::mbRight)
                 FSortOptions.SetSortDirection(TSortDirection::sdDescending);
             else if (cell.X == FSortOptions.SortCol() &&
@@ -208,6 +212,8 @@ void TSortGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
             else
                 FSortOptions.SetSortDirection(TSortDirection::sdAscending);
             SortByColumn(cell.X);
+            RefreshEditor();
+            RememberCell();
         }
     } else if (Button == TMouseButton::mbRight && cell.Y > 0 && PopupMenu) {
         PopupMenu(Env().CursorPos());

@@ -125,6 +125,8 @@ void TSortGrid::RememberCell() {
 // The editor may already be closed when a click lands on another cell: the cell remembered while
 // editing is still checked, or its change would go through unvalidated.
 void TSortGrid::ValidateCell() {
+    // Sorting and filtering move the records through the current cell; nothing is edited then.
+    if (FSorting || NowUpdating()) return;
     const int col = FRemembered.Col, row = FRemembered.Row;
     if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount()) {
         RememberCell();

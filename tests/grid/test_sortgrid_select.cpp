@@ -358,6 +358,28 @@ TEST_F(ValidateFixture, AcceptedChangesTakeTheHandlersValueAndUnchangedCellsAskN
     EXPECT_EQ(Asked.size(), 1u);
 }
 
+TEST_F(ValidateFixture, AnEditIsCheckedBeforeAHeaderClickMovesTheRecords) {
+    Valid = false;
+    Grid->GoToCell(0, 3, true);
+    Edit("aa");
+    const TRect header = Grid->CellBounds(0, 0);
+    const int x = (header.Left + header.Right) / 2, y = header.Top + 5;
+    Grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y));
+    Grid->Perform(WM_LBUTTONUP, 0, MakeLParam(x, y));
+    EXPECT_EQ(Asked, std::vector<QString>({"0,3:c>aa"}));
+    EXPECT_EQ(Column(0), QStringList({"c", "b", "a"}));
+    Grid->GoToCell(0, 1, true);
+    Edit("x");
+    EXPECT_EQ(Grid->CellText(0, 1), "x");
+    Grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y));
+    Grid->Perform(WM_LBUTTONUP, 0, MakeLParam(x, y));
+    EXPECT_EQ(Column(0), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(Asked.size(), 2u);
+    // Nothing is asked of a record that only moved.
+    ClickCell(0, 2);
+    EXPECT_EQ(Asked.size(), 2u);
+}
+
 TEST_F(SelectFixture, TypeAheadSearchesBelowThenWrapsInTheSortColumn) {
     Fill({"apple", "Berry", "avocado", "", "banana"});
     Grid->SortOptions()->SetSortCol(0);
