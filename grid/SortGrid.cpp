@@ -92,6 +92,10 @@ TSortGrid::TSortGrid(TComponent* AOwner)
 
 TSortGrid::~TSortGrid() {
     if (DragSource() == this) EndDrag(nullptr);
+    // The list goes later, with the owned components; it must not call back into this grid.
+    FDropDownList->OnExit = nullptr;
+    FDropDownList->OnMouseUp = nullptr;
+    FDropDownList->OnKeyUp = nullptr;
 }
 
 void TSortGrid::SetModified(bool Value) {

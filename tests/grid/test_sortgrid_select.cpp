@@ -279,6 +279,14 @@ TEST_F(SelectFixture, ComboCellsOpenTheDropDownWithTheCellTextOrTheFirstLine) {
     list->Perform(WM_KEYUP, VK_ESCAPE);
     EXPECT_FALSE(list->Visible());
     EXPECT_EQ(Grid->CellText(2, 2), "plum");
+
+    // A grid that goes while its list has the focus takes the list with it, quietly.
+    KeyUp(VK_SPACE);
+    ASSERT_TRUE(list->Focused());
+    delete Grid;
+    Grid = nullptr;
+    EXPECT_EQ(Form->ControlCount(), 0);
+    EXPECT_EQ(picked.size(), 1u); // nothing picked on the way out
 }
 
 TEST_F(SelectFixture, TheEllipsisAnswersInItsRightmostSixteenPixelsAndToSpace) {
