@@ -6,6 +6,7 @@
 #include "grid/MyGridsStrings.h"
 #include "platform/Graphics.h"
 #include "platform/ListBox.h"
+#include "platform/Menus.h"
 
 #include <functional>
 #include <memory>
@@ -129,6 +130,18 @@ public:
     bool MultiSelect() const { return FMultiSelect; }
     // Turning it on adds goRowSelect; turning it off takes nothing away.
     void SetMultiSelect(bool Value);
+    // Shown at the cursor on a right-button release over a data row (and nowhere else, so it
+    // stands apart from the control's own pop-up menu).
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value) {
+        if (FPopupMenu) RemoveFreeNotification(FPopupMenu);
+        FPopupMenu = Value;
+        if (Value) FreeNotification(Value);
+    }
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TMyStringGrid::Notification(AComponent, Operation);
+        if (Operation == TOperation::opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    }
     TStringList* UserSettings() const { return FUserSettings.get(); }
     void SetUserSettings(TStringList* Value);
     TAlignment AlignmentHorz() const { return FAlignmentHorz; }
@@ -207,8 +220,6 @@ public:
     TSetEllipsisEvent OnSetEllipsis;
     TBeforeSortEvent BeforeSort;
     TAfterSortEvent AfterSort;
-    // Shown at the cursor on a right-button release over a data row.
-    std::function<void(TPoint ScreenPos)> PopupMenu;
     // A drag of the selected rows began, or ended over Target (nullptr when let go elsewhere).
     TNotifyEvent OnStartDrag;
     std::function<void(TObject* Sender, TControl* Target)> OnEndDrag;
@@ -235,6 +246,7 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
+    TPopupMenu* FPopupMenu = nullptr;
     // Cell drawing, step by step.
     TFormatOptions CellFormat(int ACol, int ARow, TGridDrawState AState, bool& CheckBox,
                               bool& Combobox, bool& Ellipsis);

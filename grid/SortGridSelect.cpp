@@ -215,8 +215,10 @@ void TSortGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
             RefreshEditor();
             RememberCell();
         }
-    } else if (Button == TMouseButton::mbRight && cell.Y > 0 && PopupMenu) {
-        PopupMenu(Env().CursorPos());
+    } else if (Button == TMouseButton::mbRight && cell.Y > 0 && FPopupMenu) {
+        const TPoint at = Env().CursorPos();
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(at.X, at.Y);
     }
     if (Button != TMouseButton::mbLeft || cell.Y <= 0 || cell.X < 0 || FMouseDownRow <= 0) return;
     if (FMultiSelect && !EditorActive()) MultiSelectRelease(Shift, cell.Y);
