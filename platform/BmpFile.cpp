@@ -1,6 +1,8 @@
 #include "platform/BmpFile.h"
 
 #include <QByteArray>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -82,11 +84,72 @@ bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QS
                                    .arg(stride * height)
                                    .arg(data));
     }
-    Info = {int(width), int(height), bits, compression, qsizetype(fileSize)};
+    Info = {int(width),
+            int(height),
+            bits,
+            compression,
+            qsizetype(fileSize),
+            qsizetype(offBits),
+            qsizetype(kFileHeader + infoSize + masks),
+            int(palette / (core ? 3 : 4)),
+            core ? 3 : 4,
+            rawHeight < 0};
     return true;
 }
 
+namespace {
+
+// Unpacks one row of 1, 4 or 8-bit palette indexes into colours.
+void PaletteRow(const uchar* In, QRgb* Out, int Width, int Bits, const QRgb* Table) {
+    if (Bits == 8) {
+        for (int x = 0; x < Width; ++x) Out[x] = Table[In[x]];
+        return;
+    }
+    const int perByte = 8 / Bits, mask = (1 << Bits) - 1;
+    for (int x = 0; x < Width; ++x) {
+        const int shift = 8 - Bits * (x % perByte + 1);
+        Out[x] = Table[(In[x / perByte] >> shift) & mask];
+    }
+}
+
+QImage DecodePlain(const uchar* Data, const TBmpFileInfo& I) {
+    const bool packed = I.BitCount == 24;
+    QImage image(I.Width, I.Height, packed ? QImage::Format_BGR888 : QImage::Format_RGB32);
+    if (image.isNull()) throw EInvalidGraphic(QStringLiteral("BMP 图片太大，内存不足"));
+    QRgb table[256];
+    std::fill(std::begin(table), std::end(table), qRgb(0, 0, 0));
+    for (int i = 0; i < I.PaletteCount && i < 256; ++i) {
+        const uchar* e = Data + I.PaletteOffset + qsizetype(i) * I.PaletteEntry;
+        table[i] = qRgb(e[2], e[1], e[0]);
+    }
+    const qsizetype stride = ((qsizetype(I.Width) * I.BitCount + 31) / 32) * 4;
+    for (int y = 0; y < I.Height; ++y) {
+        const uchar* in = Data + I.PixelOffset + stride * (I.TopDown ? y : I.Height - 1 - y);
+        uchar* out = image.scanLine(y);
+        if (packed) {
+            std::memcpy(out, in, size_t(I.Width) * 3);
+        } else if (I.BitCount == 32) {
+            auto* px = reinterpret_cast<QRgb*>(out);
+            std::memcpy(px, in, size_t(I.Width) * 4);
+            for (int x = 0; x < I.Width; ++x) px[x] |= 0xFF000000u;
+        } else {
+            PaletteRow(in, reinterpret_cast<QRgb*>(out), I.Width, I.BitCount, table);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
 void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info) {
-    Bitmap.LoadFromData(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(Data), Info.FileSize));
+    const bool plain = Info.Compression == 0 && Info.BitCount != 16;
+    if (!plain) {
+        Bitmap.LoadFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(Data), Info.FileSize));
+        return;
+    }
+    Bitmap.SetPixelFormat(Info.BitCount == 24   ? TPixelFormat::pf24bit
+                          : Info.BitCount == 32 ? TPixelFormat::pf32bit
+                                                : TPixelFormat::pfDevice);
+    Bitmap.SetImage(DecodePlain(Data, Info));
 }

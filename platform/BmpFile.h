@@ -13,11 +13,17 @@ struct TBmpFileInfo {
     int BitCount = 0;
     int Compression = 0;
     qsizetype FileSize = 0; // from the file header: the length of the whole file
+    qsizetype PixelOffset = 0;
+    qsizetype PaletteOffset = 0;
+    int PaletteCount = 0;
+    int PaletteEntry = 4; // bytes per colour-table entry (3 in the oldest header)
+    bool TopDown = false;
 };
 
 // Checks the BMP file that starts at Data with Available bytes after it. On success Info holds
 // its dimensions and FileSize is where the next thing in the data begins.
 bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QString& Error);
 // Loads a BMP file that passed CheckBmpFile into Bitmap; raises EInvalidGraphic when the
-// pixels cannot be decoded.
+// pixels cannot be decoded. Uncompressed files of 1, 4, 8, 24 and 32 bits are decoded here in
+// one pass; 24-bit files keep three-byte pixels, 32-bit ones four, the others become 32-bit.
 void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info);

@@ -2,6 +2,32 @@
 
 #include "platform/SysUtils.h"
 
+namespace {
+
+// Blanks and control characters off both ends, as Trim does, without a copy.
+QStringView Trimmed(QStringView S) {
+    while (!S.isEmpty() && S.front() <= u' ') S = S.mid(1);
+    while (!S.isEmpty() && S.back() <= u' ') S.chop(1);
+    return S;
+}
+
+} // namespace
+
+namespace {
+
+bool NeedsFolding(QStringView S) {
+    for (QChar c : S)
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z')) return true;
+    return false;
+}
+
+} // namespace
+
+// Names are mostly lower-case ASCII already; only others pay for folding.
+QString TMemIniFile::Fold(const QString& S) {
+    return NeedsFolding(S) ? S.toCaseFolded() : S;
+}
+
 void TMemIniFile::Clear() {
     FSections.clear();
     FIndex.clear();
@@ -18,21 +44,22 @@ void TMemIniFile::SetStrings(const TStrings& Lines) {
     Section* current = nullptr;
     const int count = Lines.Count();
     for (int i = 0; i < count; ++i) {
-        const QString line = Trim(Lines.Strings(i));
-        if (line.isEmpty() || line.startsWith(u';')) continue;
-        if (line.startsWith(u'[')) {
-            const int close = line.indexOf(u']');
-            const QString name = Trim(close < 0 ? line.mid(1) : line.mid(1, close - 1));
-            current = &AddSection(name);
+        const QString text = Lines.Strings(i);
+        const QStringView line = Trimmed(text);
+        if (line.isEmpty() || line.front() == u';') continue;
+        if (line.front() == u'[') {
+            const qsizetype close = line.indexOf(u']');
+            const QStringView name = close < 0 ? line.mid(1) : line.mid(1, close - 1);
+            current = &AddSection(Trimmed(name).toString());
             continue;
         }
-        const int eq = line.indexOf(u'=');
+        const qsizetype eq = line.indexOf(u'=');
         if (!current || eq < 0) continue;
-        const QString key = Trim(line.left(eq));
+        const QString key = Trimmed(line.left(eq)).toString();
         const QString folded = Fold(key);
         if (current->Index.contains(folded)) continue;
         current->Index.insert(folded, int(current->Values.size()));
-        current->Values.emplace_back(key, Trim(line.mid(eq + 1)));
+        current->Values.emplace_back(key, Trimmed(line.mid(eq + 1)).toString());
     }
 }
 
@@ -63,10 +90,19 @@ TMemIniFile::Section& TMemIniFile::AddSection(const QString& Name) {
 
 QString TMemIniFile::ReadString(const QString& SectionName, const QString& Ident,
                                 const QString& Default) const {
-    const Section* s = FindSection(SectionName);
-    if (!s) return Default;
-    const auto it = s->Index.constFind(Fold(Ident));
-    return it == s->Index.constEnd() ? Default : s->Values[*it].second;
+    return ReadString(SectionIndex(SectionName), Ident, Default);
+}
+
+int TMemIniFile::SectionIndex(const QString& SectionName) const {
+    return FIndex.value(Fold(SectionName), -1);
+}
+
+QString TMemIniFile::ReadString(int SectionIndex, const QString& Ident,
+                                const QString& Default) const {
+    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return Default;
+    const Section& s = FSections[SectionIndex];
+    const auto it = s.Index.constFind(Fold(Ident));
+    return it == s.Index.constEnd() ? Default : s.Values[*it].second;
 }
 
 int TMemIniFile::ReadInteger(const QString& SectionName, const QString& Ident, int Default) const {

@@ -29,6 +29,10 @@ public:
     void WriteString(const QString& Section, const QString& Ident, const QString& Value);
     void WriteInteger(const QString& Section, const QString& Ident, int Value);
 
+    // Reading many keys of one section: look the section up once (-1 when there is none).
+    int SectionIndex(const QString& Section) const;
+    QString ReadString(int SectionIndex, const QString& Ident, const QString& Default) const;
+
     bool SectionExists(const QString& Section) const { return FindSection(Section) != nullptr; }
     bool ValueExists(const QString& Section, const QString& Ident) const;
     // The key names of a section in file order.
@@ -45,7 +49,7 @@ private:
     };
     const Section* FindSection(const QString& Name) const;
     Section& AddSection(const QString& Name);
-    static QString Fold(const QString& S) { return S.toCaseFolded(); }
+    static QString Fold(const QString& S);
 
     std::vector<Section> FSections;
     QHash<QString, int> FIndex; // folded section name -> position in FSections

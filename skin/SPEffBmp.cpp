@@ -1,33 +1,29 @@
 #include "skin/SPEffBmp.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstring>
 
 namespace {
 
-// round((1 - K) * a + K * b) for every difference d = b - a, as a + Add[d + 255] with ties to
-// even decided by the parity of a + Floor[d + 255]. One table per call keeps the loop integer.
+// round((1 - K) * a + K * b) for every difference d = b - a, as a + Add[a & 1][d + 255]: the
+// parity of a settles the ties (to even). One table per call keeps the loop integer.
 struct MixTable {
     explicit MixTable(double K) {
         for (int d = -255; d <= 255; ++d) {
             const double v = K * d;
-            const double f = std::floor(v);
-            Floor[d + 255] = int(f);
-            Tie[d + 255] = v - f == 0.5;
-            Add[d + 255] = int(f) + (v - f > 0.5 ? 1 : 0);
+            const int t = int(v);
+            const int f = v < t ? t - 1 : t; // floor
+            const double frac = v - f;
+            for (int odd = 0; odd < 2; ++odd) {
+                const bool up = frac > 0.5 || (frac == 0.5 && ((odd + f) & 1));
+                Add[odd][d + 255] = int16_t(f + (up ? 1 : 0));
+            }
         }
     }
-    uint8_t Mix(int A, int B) const {
-        const int i = B - A + 255;
-        int r = A + Add[i];
-        if (Tie[i] && ((A + Floor[i]) & 1)) ++r;
-        return uint8_t(std::clamp(r, 0, 255));
-    }
-    std::array<int, 511> Floor{};
-    std::array<int, 511> Add{};
-    std::array<bool, 511> Tie{};
+    // With K in 0..1 the result lies between a and b, so it needs no clamping.
+    uint8_t Mix(int A, int B) const { return uint8_t(A + Add[A & 1][B - A + 255]); }
+    int16_t Add[2][511];
 };
 
 double Clamp01(double K) {

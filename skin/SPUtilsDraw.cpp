@@ -17,9 +17,14 @@ void CopyBlock(TBitmap& Dst, int DX, int DY, const TBitmap& Src, int SX, int SY,
     H = std::min({H, Src.Height() - SY, Dst.Height() - DY});
     if (W <= 0 || H <= 0) return;
     const int sb = PixelBytes(Src), db = PixelBytes(Dst);
+    // Rows are evenly spaced: take the first and the step once instead of asking every row.
+    const uchar* src = Src.ScanLine(SY) + SX * sb;
+    uchar* dst = Dst.ScanLine(DY) + DX * db;
+    const qsizetype srcStep = H > 1 ? Src.ScanLine(SY + 1) - Src.ScanLine(SY) : 0;
+    const qsizetype dstStep = H > 1 ? Dst.ScanLine(DY + 1) - Dst.ScanLine(DY) : 0;
     for (int y = 0; y < H; ++y) {
-        const uchar* s = Src.ScanLine(SY + y) + SX * sb;
-        uchar* d = Dst.ScanLine(DY + y) + DX * db;
+        const uchar* s = src + y * srcStep;
+        uchar* d = dst + y * dstStep;
         if (sb == db) {
             std::memcpy(d, s, size_t(W) * sb);
             continue;

@@ -58,7 +58,7 @@ TspStoredSkin::Stored TspStoredSkin::Decode(const QByteArray& Stream, qsizetype&
     QString error;
     if (!CheckBmpFile(data, Stream.size() - Pos, info, error))
         throw EReadError(What + QStringLiteral("：") + error);
-    Stored s{std::make_unique<TBitmap>(), Stream.mid(Pos, info.FileSize)};
+    Stored s{std::make_unique<TBitmap>(), Stream, Pos, info.FileSize};
     LoadBmpFile(*s.Bitmap, data, info);
     Pos += info.FileSize;
     return s;
@@ -98,12 +98,13 @@ void TspStoredSkin::ReadPictures(const QByteArray& Stream) {
 
 QByteArray TspStoredSkin::WritePictures() const {
     QByteArray out;
+    auto file = [&](const Stored& S) { out.append(S.Source.constData() + S.Offset, S.Length); };
     for (const Stored& s : FSlots) {
-        out.append(char(s.Data.isEmpty() ? 1 : 0));
-        out.append(s.Data);
+        out.append(char(s.Length == 0 ? 1 : 0));
+        file(s);
     }
     AppendInt32(out, int32_t(FActive.size()));
-    for (const Stored& s : FActive) out.append(s.Data);
+    for (const Stored& s : FActive) file(s);
     return out;
 }
 
@@ -111,12 +112,13 @@ TspStoredSkin::Stored TspStoredSkin::LoadFile(const QString& Folder, const QStri
     if (Name.isEmpty()) return Stored{};
     const QString path = Folder + Name;
     const QByteArray bytes = ReadFileBytes(path);
-    Stored s{std::make_unique<TBitmap>(), QByteArray()};
+    Stored s{std::make_unique<TBitmap>(), bytes, 0, 0};
     if (IsJpegName(Name)) {
         TJPEGImage jpeg;
         jpeg.LoadFromData(bytes);
         s.Bitmap->Assign(jpeg);
-        s.Data = s.Bitmap->SaveToData();
+        s.Source = s.Bitmap->SaveToData();
+        s.Length = s.Source.size();
         return s;
     }
     TBmpFileInfo info;
@@ -124,7 +126,7 @@ TspStoredSkin::Stored TspStoredSkin::LoadFile(const QString& Folder, const QStri
     if (!CheckBmpFile(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), info, error))
         throw EReadError(QStringLiteral("图片文件“%1”无法读取：%2").arg(path, error));
     LoadBmpFile(*s.Bitmap, reinterpret_cast<const uchar*>(bytes.constData()), info);
-    s.Data = bytes.left(info.FileSize);
+    s.Length = info.FileSize;
     return s;
 }
 

@@ -46,9 +46,12 @@ public:
 
 private:
     // A picture and the file bytes it came from, so that writing gives back what was read.
+    // The bytes are a part of a shared buffer (the stream or the file), not a copy.
     struct Stored {
         std::unique_ptr<TBitmap> Bitmap;
-        QByteArray Data;
+        QByteArray Source;
+        qsizetype Offset = 0;
+        qsizetype Length = 0;
     };
     static Stored Decode(const QByteArray& Stream, qsizetype& Pos, const QString& What);
     static Stored LoadFile(const QString& Folder, const QString& Name);

@@ -1,27 +1,34 @@
 #include "skin/SkinDataValues.h"
 
+#include <climits>
+
 namespace {
 
 // Splits at "," and turns each field into a number after dropping everything but digits.
 void ParseFields(const QString& S, int* Out, int Count, const char* What) {
-    const QStringList fields = S.split(u',');
-    if (fields.size() != Count)
-        throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”应有 %3 个以逗号分隔的数，"
-                                           "请检查皮肤文件。")
-                                .arg(QString::fromLatin1(What), S)
-                                .arg(Count));
-    for (int i = 0; i < Count; ++i) {
-        QString digits;
-        for (QChar c : fields[i])
-            if (c >= u'0' && c <= u'9') digits.append(c);
-        bool ok = false;
-        Out[i] = digits.toInt(&ok);
-        if (!ok)
-            throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”的第 %3 个数无法读取，"
-                                               "请检查皮肤文件。")
-                                    .arg(QString::fromLatin1(What), S)
-                                    .arg(i + 1));
+    auto fail = [&](const QString& Why) {
+        throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”%3，请检查皮肤文件。")
+                                .arg(QString::fromLatin1(What), S, Why));
+    };
+    int field = 0;
+    qint64 value = 0;
+    bool digits = false;
+    for (qsizetype i = 0; i <= S.size(); ++i) {
+        const QChar c = i < S.size() ? S[i] : QChar(u',');
+        if (c >= u'0' && c <= u'9') {
+            value = value * 10 + (c.unicode() - u'0');
+            digits = true;
+            if (value > INT_MAX) fail(QStringLiteral("的第 %1 个数太大").arg(field + 1));
+            continue;
+        }
+        if (c != u',') continue;
+        if (field == Count) fail(QStringLiteral("应只有 %1 个以逗号分隔的数").arg(Count));
+        if (!digits) fail(QStringLiteral("的第 %1 个数缺失").arg(field + 1));
+        Out[field++] = int(value);
+        value = 0;
+        digits = false;
     }
+    if (field != Count) fail(QStringLiteral("应有 %1 个以逗号分隔的数").arg(Count));
 }
 
 struct StyleWord {
@@ -87,21 +94,23 @@ QString SkinAlignmentToStr(TAlignment A) {
 }
 
 QString TSkinIniExchange::Read(const QString& Key, const QString& Default) const {
-    return FIni.ReadString(FSection, Key, Default);
+    return FIni.ReadString(FSectionIndex, Key, Default);
 }
 
 void TSkinIniExchange::Int(const char* Key, int& V, int Default) {
     if (FWriting)
         FIni.WriteInteger(FSection, QLatin1String(Key), V);
-    else
-        V = FIni.ReadInteger(FSection, QLatin1String(Key), Default);
+    else if (!TryStrToInt(Read(QLatin1String(Key), QString()), V))
+        V = Default;
 }
 
 void TSkinIniExchange::Bool(const char* Key, bool& V) {
     if (FWriting)
         FIni.WriteInteger(FSection, QLatin1String(Key), V ? 1 : 0);
-    else
-        V = FIni.ReadInteger(FSection, QLatin1String(Key), 0) == 1;
+    else {
+        int v = 0;
+        V = TryStrToInt(Read(QLatin1String(Key), QString()), v) && v == 1;
+    }
 }
 
 void TSkinIniExchange::Rect(const char* Key, TRect& V) {

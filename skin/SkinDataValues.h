@@ -34,7 +34,8 @@ QString SkinAlignmentToStr(TAlignment A);
 class TSkinIniExchange {
 public:
     TSkinIniExchange(TMemIniFile& Ini, const QString& Section, bool Writing)
-        : FIni(Ini), FSection(Section), FWriting(Writing) {}
+        : FIni(Ini), FSection(Section), FSectionIndex(Ini.SectionIndex(Section)),
+          FWriting(Writing) {}
     bool Writing() const { return FWriting; }
     const QString& Section() const { return FSection; }
 
@@ -70,6 +71,7 @@ private:
     }
     TMemIniFile& FIni;
     QString FSection;
+    int FSectionIndex; // for reading
     bool FWriting;
 };
 
