@@ -308,27 +308,30 @@ void TMyCustomGrid::RemoveRow(int Index) {
 // Bulk updates
 
 void TMyCustomGrid::BeginUpdate() {
+    // Not nested: a second BeginUpdate takes no second lock, one EndUpdate ends it.
+    if (!FNowUpdating) LockUpdates();
     FNowUpdating = true;
     Screen->SetCursor(crHourGlass);
-    Handle()->setUpdatesEnabled(false);
     SetEnabled(false);
     if (OnBeginUpdate) OnBeginUpdate(this);
 }
 
 void TMyCustomGrid::EndUpdate() {
+    const bool locked = FNowUpdating;
     FNowUpdating = false;
+    const auto release = [&](bool Repaint) {
+        if (locked) UnlockUpdates();
+        if (Repaint) Invalidate();
+        SetEnabled(true);
+        Screen->SetCursor(crDefault);
+    };
     try {
         ApplySizeChange(FColCount, FRowCount, nullptr);
     } catch (...) {
-        Handle()->setUpdatesEnabled(true);
-        SetEnabled(true);
-        Screen->SetCursor(crDefault);
+        release(false);
         throw;
     }
-    Handle()->setUpdatesEnabled(true);
-    Invalidate();
-    SetEnabled(true);
-    Screen->SetCursor(crDefault);
+    release(true);
 }
 
 // ---------------------------------------------------------------------------------------------
