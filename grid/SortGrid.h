@@ -113,6 +113,8 @@ using TSetEllipsisEvent = std::function<void(TObject* Sender, int ACol, int ARow
 void InitGridPictures();
 
 class TSortGrid : public TMyStringGrid {
+    friend class TSortPass;
+
 public:
     explicit TSortGrid(TComponent* AOwner);
     ~TSortGrid() override;
@@ -130,7 +132,8 @@ public:
     // Turning it on adds goRowSelect; turning it off takes nothing away.
     void SetMultiSelect(bool Value);
     TStringList* UserSettings() const { return FUserSettings.get(); }
-    void SetUserSettings(TStringList* Value);
+    // Copies the lines (the grid keeps its own list, so passing UserSettings() is harmless).
+    void SetUserSettings(const TStrings* Value);
     TAlignment AlignmentHorz() const { return FAlignmentHorz; }
     void SetAlignmentHorz(TAlignment Value);
     TVertAlignment AlignmentVert() const { return FAlignmentVert; }

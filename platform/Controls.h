@@ -318,6 +318,8 @@ public:
     void LockUpdates();
     void UnlockUpdates();
     bool UpdatesLocked() const { return FUpdateLocks > 0; }
+    // The cursor shown over the window now (crDefault: the window's own), leaving Cursor as it is.
+    void SetShownCursor(TCursor Shape);
     void Update() override;
     void Repaint() override;
     // Moves the pixels of R by (DX, DY) and invalidates only what is uncovered.
