@@ -6,7 +6,6 @@
 #include "platform/Environment.h"
 #include "platform/Forms.h"
 
-#include <QFile>
 #include <cmath>
 
 void InitGridPictures() {
@@ -21,8 +20,11 @@ namespace {
 
 void LoadPicture(TBitmap& Bitmap, const char* Name) {
     InitGridPictures();
-    QFile f(QStringLiteral(":/grid/") + QLatin1String(Name));
-    if (f.open(QIODevice::ReadOnly)) Bitmap.LoadFromData(f.readAll());
+    try {
+        Bitmap.LoadFromFile(QStringLiteral(":/grid/") + QLatin1String(Name));
+    } catch (const Exception&) {
+        // a missing glyph leaves the picture empty; the grid draws on without it
+    }
 }
 
 // Colour names or numbers, for row format texts.
@@ -103,8 +105,11 @@ void TSortGrid::SetModified(bool Value) {
     if (Value && OnModified) OnModified(this);
 }
 
-void TSortGrid::SetUserSettings(TStringList* Value) {
-    FUserSettings.reset(Value);
+void TSortGrid::SetUserSettings(const TStrings* Value) {
+    if (!Value)
+        FUserSettings->Clear();
+    else if (Value != FUserSettings.get())
+        FUserSettings->Assign(*Value);
     SetModified(true);
 }
 

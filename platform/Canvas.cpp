@@ -97,7 +97,12 @@ TCanvas::Session::Session(const TCanvas& C) {
     P->setRenderHint(QPainter::Antialiasing, false);
     if (C.FHasClip)
         P->setClipRegion(C.FClip, P->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    P->translate(C.FOrigin.X, C.FOrigin.Y);
+    if (C.FMirrorWidth > 0) {
+        P->translate(C.FOrigin.X + C.FMirrorWidth, C.FOrigin.Y);
+        P->scale(-1, 1);
+    } else {
+        P->translate(C.FOrigin.X, C.FOrigin.Y);
+    }
 }
 
 TCanvas::Session::~Session() {
@@ -555,18 +560,17 @@ TRect TCanvas::ClipRect() const {
     else if (QPaintDevice* d = OnDemandDevice())
         r = QRect(0, 0, d->width(), d->height());
     if (r.isEmpty()) return {};
-    return {r.left() - FOrigin.X, r.top() - FOrigin.Y, r.right() + 1 - FOrigin.X,
-            r.bottom() + 1 - FOrigin.Y};
+    return CanvasRect(r);
 }
 
 void TCanvas::IntersectClipRect(const TRect& R) {
-    const QRect dev(R.Left + FOrigin.X, R.Top + FOrigin.Y, R.Width(), R.Height());
+    const QRect dev = DeviceRect(R);
     FClip = FHasClip ? FClip.intersected(dev) : QRegion(dev);
     FHasClip = true;
 }
 
 void TCanvas::ExcludeClipRect(const TRect& R) {
-    const QRect dev(R.Left + FOrigin.X, R.Top + FOrigin.Y, R.Width(), R.Height());
+    const QRect dev = DeviceRect(R);
     if (!FHasClip) {
         const TRect all = ClipRect();
         FClip =
@@ -603,6 +607,7 @@ void TCanvas::RestoreState(int Id) {
 void TCanvas::BeginPaint(QPainter* Painter, const QRegion& Clip) {
     FPainter = Painter;
     FOrigin = {};
+    FMirrorWidth = 0;
     FClip = Clip;
     FHasClip = !Clip.isEmpty();
     FSaved.clear();
@@ -611,6 +616,7 @@ void TCanvas::BeginPaint(QPainter* Painter, const QRegion& Clip) {
 void TCanvas::EndPaint() {
     FPainter = nullptr;
     FOrigin = {};
+    FMirrorWidth = 0;
     FClip = QRegion();
     FHasClip = false;
     FSaved.clear();

@@ -100,6 +100,11 @@ public:
     // Moves the origin by (DX, DY): afterwards point (0, 0) is where (DX, DY) was.
     void MoveOrigin(int DX, int DY);
     TPoint Origin() const { return FOrigin; }
+    // Draws mirrored left to right across [0, Width) from the origin (0 ends it); the clip stays
+    // where it is on the device. Ends with the paint pass.
+    void SetMirrored(int Width);
+    // Whether any part of R lies inside the clip.
+    bool RectVisible(const TRect& R) const;
     int SaveState();
     void RestoreState(int Id);
 
@@ -150,6 +155,9 @@ private:
     QPainter* FPainter = nullptr;
     QImage* FImage = nullptr;
     TPoint FOrigin;
+    int FMirrorWidth = 0;
+    QRect DeviceRect(const TRect& R) const;
+    TRect CanvasRect(const QRect& R) const;
     QRegion FClip; // device coordinates; empty with FHasClip false means unclipped
     bool FHasClip = false;
     struct Saved {

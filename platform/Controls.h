@@ -313,6 +313,13 @@ public:
 
     void Invalidate() override;
     void InvalidateRect(const TRect& R);
+    // Counted paint lock: while any lock is held the window shows no repaints; releasing the
+    // last one lets it paint again and repaints it whole (see also TUpdateLock).
+    void LockUpdates();
+    void UnlockUpdates();
+    bool UpdatesLocked() const { return FUpdateLocks > 0; }
+    // The cursor shown over the window now (crDefault: the window's own), leaving Cursor as it is.
+    void SetShownCursor(TCursor Shape);
     void Update() override;
     void Repaint() override;
     // Moves the pixels of R by (DX, DY) and invalidates only what is uncovered.
@@ -403,6 +410,7 @@ private:
     std::map<int, unsigned> FTimers; // Qt timer id -> our id
     TWindowHookList FHooks;
     int FLastHookId = 0;
+    int FUpdateLocks = 0;
 };
 
 // A windowed control that paints itself on a canvas.

@@ -137,6 +137,12 @@ public:
     // The program's absolute path.
     QString ExeName() const;
 
+    // The control whose window has the keyboard focus now; it may be named before the focus
+    // messages reached the controls.
+    TWinControl* FocusedControl() const;
+    // Posts a typed character to the control's window, handled later as if typed.
+    void PostKeyChar(TWinControl* Target, QChar Ch);
+
     // Call inside a catch block: reports the exception being handled.
     void HandleException(TObject* Sender);
     void ShowException(const QString& Message);

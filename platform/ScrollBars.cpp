@@ -151,16 +151,17 @@ void TWindowScrollBars::Changed(bool WasHorz, bool WasVert) {
 
 void TWindowScrollBars::Layout() {
     if (!FControl->HandleAllocated() && !BarShowing(SB_HORZ) && !BarShowing(SB_VERT)) return;
-    const TRect client = ClientRect(Rect(0, 0, FControl->Width(), FControl->Height()));
+    const TRect client =
+        ClientRect(Rect(FFrame, FFrame, FControl->Width() - FFrame, FControl->Height() - FFrame));
     const int ext = ScrollBarExtent();
     for (int bar : {SB_HORZ, SB_VERT}) {
         const bool show = BarShowing(bar);
         if (!show && !BarOf(bar).Widget) continue;
         QScrollBar* w = Widget(bar);
         if (bar == SB_VERT)
-            w->setGeometry(client.Right, 0, ext, client.Height());
+            w->setGeometry(client.Right, client.Top, ext, client.Height());
         else
-            w->setGeometry(0, client.Bottom, client.Width(), ext);
+            w->setGeometry(client.Left, client.Bottom, client.Width(), ext);
         w->setVisible(show);
     }
 }

@@ -34,6 +34,8 @@ public:
     TRect ClientRect(const TRect& Full) const;
     // Places the bars on the control's edges; call after the control changed size.
     void Layout();
+    // The bars sit inside a frame of this many pixels drawn around the window's client area.
+    void SetFrame(int Width) { FFrame = Width; }
     // The bar's widget (tests drive it), made on first use.
     QScrollBar* Widget(int Bar);
 
@@ -52,4 +54,5 @@ private:
 
     TWinControl* FControl;
     TBar FHorz, FVert;
+    int FFrame = 0;
 };

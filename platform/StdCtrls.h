@@ -59,6 +59,7 @@ public:
     QString SelText() const;
     void SetSelText(const QString& Value);
     void SelectAll();
+    void SetTextMargins(int Left, int Top, int Right, int Bottom);
     void Clear() { SetText(QString()); }
     void ClearSelection();
     void CopyToClipboard();

@@ -71,6 +71,8 @@ TDateTime StrToDateTime(const QString& S);
 // the last digit (trailing blanks included) makes the text invalid. The value must fit in 32 bits.
 bool TryStrToInt(const QString& S, int& Value);
 int StrToInt(const QString& S);
+// Decimal with "." and an optional exponent, blanks at both ends ignored; "nan" is no number.
+bool TryStrToFloat(const QString& S, double& Value);
 QString IntToStr(long long Value);
 // Removes blanks and control characters at both ends.
 QString Trim(const QString& S);
