@@ -41,7 +41,11 @@ void Tform_velna::FormCreate(TObject*) {
     Dconnect->SetConnectionString(DatabaseConnectionString(exe));
     const QString file = DatabasePath(exe);
     if (std::optional<QString> problem = PrepareDatabase(file)) {
-        Application->MessageBox(*problem, U(kWarningCaption), MB_OK | MB_ICONSTOP);
+        Application->MessageBox(*problem +
+                                    U("\n这次运行无法读取或保存您的例假资料。请处理好这个文件"
+                                      "（例如把它移到别处，程序会建立新的数据库），"
+                                      "然后重新启动程序。"),
+                                U(kWarningCaption), MB_OK | MB_ICONSTOP);
         FDatabaseReady = false;
     } else {
         FDatabaseReady = true;
