@@ -6,6 +6,7 @@
 #include "app/store/VelnaFile.h"
 
 using velna::kSystemCaption;
+using velna::kWarningCaption;
 
 Tform_velna* form_velna = nullptr;
 
@@ -38,11 +39,19 @@ void Tform_velna::FormCreate(TObject*) {
     // left as it is; the program goes on without it.
     const QString exe = Application->ExeName();
     Dconnect->SetConnectionString(DatabaseConnectionString(exe));
-    if (std::optional<QString> problem = PrepareDatabase(DatabasePath(exe))) {
-        Application->MessageBox(*problem, U(kSystemCaption), MB_OK | MB_ICONSTOP);
+    const QString file = DatabasePath(exe);
+    if (std::optional<QString> problem = PrepareDatabase(file)) {
+        Application->MessageBox(*problem +
+                                    U("\n这次运行无法读取或保存您的例假资料。请处理好这个文件"
+                                      "（例如把它移到别处，程序会建立新的数据库），"
+                                      "然后重新启动程序。"),
+                                U(kWarningCaption), MB_OK | MB_ICONSTOP);
         FDatabaseReady = false;
     } else {
         FDatabaseReady = true;
+        // Readable but not writable: say so now rather than at every failed save.
+        if (std::optional<QString> problem = DatabaseWriteProblem(file))
+            Application->MessageBox(*problem, U(kWarningCaption), MB_OK | MB_ICONWARNING);
     }
     // 4. The two calendars.
     PrepareCalendars();
@@ -58,6 +67,11 @@ void Tform_velna::FormShow(TObject*) {
     CycleLength = FStore->StoredCycleLength();
     // 4. The diary list.
     apart_list_update();
+    // Values that could not be read were skipped above; name them once, all together.
+    const std::vector<BadValue> bad = FStore->TakeBadValues();
+    if (!bad.empty())
+        Application->MessageBox(BadValuesReport(DatabasePath(Application->ExeName()), bad),
+                                U(kWarningCaption), MB_OK | MB_ICONWARNING);
 }
 
 void Tform_velna::FlatSpeedButton3Click(TObject*) {

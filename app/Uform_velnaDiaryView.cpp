@@ -142,7 +142,8 @@ void Tform_velna::apart_list_update() {
     Apart_list->ClearItems();
     for (const DiaryRow& row : Store().LoadDiaryList()) {
         TListItem* item = Apart_list->AddItem();
-        item->SetCaption(DateTimeToStr(row.Date));
+        // A stored date that is no date keeps its text, so the entry can still be found.
+        item->SetCaption(row.BadDate.isEmpty() ? DateTimeToStr(row.Date) : row.BadDate);
         item->SubItems()->Add(row.Status);
         item->SubItems()->Add(row.Diary);
         item->SetData(row.ID);
@@ -156,7 +157,9 @@ void Tform_velna::FlatSpeedButton7Click(TObject*) {
 
 void Tform_velna::Apart_listSelectItem(TObject*, TListItem* Item, bool Selected) {
     if (!Selected || !Item) return;
-    DateTimePicker2->SetDate(StrToDate(Item->Caption()));
+    // An entry whose stored date is unreadable (reported at start) leaves the picker as it is.
+    TDateTime date = 0;
+    if (TryStrToDate(Item->Caption(), date)) DateTimePicker2->SetDate(date);
     const int id = int(Item->Data());
     if (std::optional<DiaryEntry> e = Store().LoadDiaryEntry(id)) {
         FlatComboBox1->SetText(e->Status);
@@ -177,7 +180,9 @@ void Tform_velna::button_addClick(TObject*) {
     if (!item) return;
     const int id = int(item->Data());
     if (std::optional<DiaryEntry> e = Store().LoadDiaryEntry(id)) {
-        DateTimePicker2->SetDate(StrToDate(e->DateText));
+        // An unreadable stored date is replaced by the picker's when the change is confirmed.
+        TDateTime date = 0;
+        if (TryStrToDate(e->DateText, date)) DateTimePicker2->SetDate(date);
         FlatComboBox1->SetText(e->Status);
         FlatMemo2->SetText(e->Diary);
         Label24->SetCaption(IntToStr(id));

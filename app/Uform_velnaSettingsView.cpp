@@ -104,10 +104,13 @@ void Tform_velna::FlatSpeedButton2Click(TObject*) {
     ShowView(Panel2);
     // Every show starts read-only; unchecking disables the inputs through the box's click.
     FlatCheckBox18->SetChecked(false);
+    // An unusable file was reported at start; every visit would only repeat it.
+    if (!DatabaseReady()) return;
     if (std::optional<CycleSettings> s = Store().LoadSettings()) {
         FlatEdit1->SetText(s->Name);
         FlatEdit2->SetText(s->Regularity);
-        FlatEdit3->SetText(IntToStr(s->CycleLength));
+        FlatEdit3->SetText(s->CycleLengthText.isEmpty() ? IntToStr(s->CycleLength)
+                                                        : s->CycleLengthText);
         FlatMaskEdit1->SetText(s->LastPeriod);
         FlatMemo3->SetText(s->Notes);
         return;
@@ -132,7 +135,13 @@ void Tform_velna::FlatButton5Click(TObject*) {
     }
     // A cycle length that is no number fails here, before anything is written; the inputs stay
     // enabled so the user can correct it.
-    const int length = StrToInt(Trim(FlatEdit3->Text()));
+    int length = 0;
+    try {
+        length = StrToInt(Trim(FlatEdit3->Text()));
+    } catch (const EConvertError& e) {
+        throw EConvertError(U("例假周期必须是整数（天数），例如 28。请改正后再按“确    定”。\n") +
+                            e.Message());
+    }
     Store().SaveSettings(
         {FlatEdit1->Text(), FlatEdit2->Text(), length, FlatMaskEdit1->Text(), FlatMemo3->Text()});
     EnableInputs(*this, false);

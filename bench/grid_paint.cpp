@@ -1,9 +1,10 @@
 // Grid painting and scrolling against QTableWidget showing the same cells.
 //
 // Painting one screen must cost the same for 1,000 and for 1,000,000 rows (only what is visible is
-// painted); scrolling by one row must repaint only the uncovered strip. Run with repetitions; the
-// ratios printed at the end are taken from the medians.
+// painted); scrolling by one row must repaint only the uncovered strip. The ratios printed at the
+// end are taken from the medians of the runs (a single run without repetitions).
 
+#include "bench/MedianReporter.h"
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
 
@@ -132,28 +133,6 @@ void ScrollTable(benchmark::State& State) {
     State.counters["painted_px"] = double(counter.Pixels) / double(scrolls);
 }
 BENCHMARK(ScrollTable)->Name("scroll/qtablewidget")->Unit(benchmark::kMicrosecond);
-
-// Keeps the medians so the ratios can be printed after the run.
-class TMedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, benchmark::BenchmarkReporter::Run> Medians;
-    void ReportRuns(const std::vector<Run>& Runs) override {
-        ConsoleReporter::ReportRuns(Runs);
-        for (const Run& r : Runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                Medians[r.run_name.function_name] = r;
-    }
-    double Time(const std::string& Name) const {
-        auto it = Medians.find(Name);
-        return it == Medians.end() ? 0 : it->second.GetAdjustedRealTime();
-    }
-    double Counter(const std::string& Name, const std::string& C) const {
-        auto it = Medians.find(Name);
-        if (it == Medians.end()) return 0;
-        auto c = it->second.counters.find(C);
-        return c == it->second.counters.end() ? 0 : double(c->second);
-    }
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // secondary key; and the heap held per stored cell. The ratios at the end come from the medians.
 
 #include "grid/SortGrid.h"
+#include "bench/MedianReporter.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -183,17 +184,6 @@ BENCHMARK(ProxyFilter)
     ->ReportAggregatesOnly(true)
     ->UseRealTime();
 
-class TMedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> Medians; // ms
-    void ReportRuns(const std::vector<Run>& Report) override {
-        for (const Run& r : Report)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                Medians[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(Report);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -203,13 +193,13 @@ int main(int argc, char** argv) {
     Data();
     TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double g = reporter.Medians["fill_and_sorts/sortgrid"];
-    const double t = reporter.Medians["fill_and_sorts/qtablewidget"];
+    const double g = reporter.Time("fill_and_sorts/sortgrid");
+    const double t = reporter.Time("fill_and_sorts/qtablewidget");
     std::printf(
         "\nmedians (ms): sorting grid %.0f, QTableWidget %.0f; ratio %.3f (target <= 0.5)\n", g, t,
         t > 0 ? g / t : 0.0);
-    const double fg = reporter.Medians["filter_half_and_back/sortgrid"];
-    const double fp = reporter.Medians["filter_half_and_back/qsortfilterproxymodel"];
+    const double fg = reporter.Time("filter_half_and_back/sortgrid");
+    const double fp = reporter.Time("filter_half_and_back/qsortfilterproxymodel");
     std::printf("filtering 100,000 rows to half and back, medians (ms): sorting grid %.1f, "
                 "QSortFilterProxyModel %.1f; ratio %.3f (target <= 0.5)\n",
                 fg, fp, fp > 0 ? fg / fp : 0.0);

@@ -4,6 +4,36 @@
 #include "platform/HostWidget.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
+
+namespace {
+
+// A click into the date selects the section under it (year, month or day), so that typing
+// replaces the section, as in any date input. A drag that selected text itself is left alone.
+class TSectionSelector : public QObject {
+public:
+    explicit TSectionSelector(QDateEdit* Edit) : QObject(Edit), FEdit(Edit) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override {
+        if (Event->type() != QEvent::MouseButtonRelease) return false;
+        // After the line edit has finished with the release (which may clear a selection).
+        QMetaObject::invokeMethod(
+            FEdit,
+            [edit = FEdit] {
+                QLineEdit* line = edit->findChild<QLineEdit*>();
+                if (line && !line->hasSelectedText())
+                    edit->setSelectedSection(edit->currentSection());
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QDateEdit* FEdit;
+};
+
+} // namespace
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TNativeControl(AOwner) {
     SetBounds(0, 0, 186, 21);
@@ -21,6 +51,8 @@ QWidget* TDateTimePicker::CreateWidget(QWidget* ParentWidget) {
     e->setDisplayFormat("yyyy-MM-dd");
     e->setMinimumDate(QDate(1753, 1, 1));
     e->setMaximumDate(QDate(9999, 12, 31));
+    if (QLineEdit* line = e->findChild<QLineEdit*>())
+        line->installEventFilter(new TSectionSelector(e));
     {
         const QSignalBlocker quiet(e);
         e->setDate(DateTimeToQDate(DateOf(Env().Now())));

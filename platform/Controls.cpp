@@ -468,7 +468,8 @@ TCanvas* TGraphicControl::Canvas() {
 void TGraphicControl::PaintIn(QPainter& Painter, const QRegion& Clip) {
     TCanvas* c = Canvas();
     c->BeginPaint(&Painter, Clip);
-    c->MoveOrigin(Left(), Top());
+    const TPoint o = Parent() ? Parent()->ClientOffset() : TPoint{};
+    c->MoveOrigin(Left() + o.X, Top() + o.Y);
     c->SetFont(*Font());
     try {
         Perform(WM_PAINT);

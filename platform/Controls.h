@@ -283,6 +283,10 @@ public:
     void SetEnabled(bool Value) override;
     bool Showing() const override;
     TPoint ClientOrigin() const override;
+    // Where the client area starts in the window: past a border drawn outside it. Children,
+    // mouse positions and invalidated rectangles are in client coordinates; the control's own
+    // painting is in window coordinates.
+    virtual TPoint ClientOffset() const { return {}; }
 
     // Child controls in z-order (first is bottom-most).
     int ControlCount() const { return static_cast<int>(FControls.size()); }
@@ -374,6 +378,8 @@ protected:
     bool IsNativeWidget() const { return FNative; }
     void SetNativeWidget(bool Value) { FNative = Value; }
     void BoundsChanged(const TRect& OldBounds) override;
+    // After ClientOffset changed: the windowed children move with the client area.
+    void ClientOffsetChanged();
     friend class TCustomForm;
 
 private:

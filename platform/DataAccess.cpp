@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -269,9 +270,13 @@ int TField::AsInteger() const {
     case QMetaType::UnknownType:
         return 0;
     case QMetaType::LongLong:
-        return static_cast<int>(v.toLongLong());
-    case QMetaType::Double:
-        return static_cast<int>(std::llround(v.toDouble()));
+    case QMetaType::Double: {
+        // A stored number beyond 32 bits is no integer value of ours: say so, do not wrap.
+        const double d = std::round(v.toDouble());
+        if (!(d >= -2147483648.0 && d <= 2147483647.0))
+            throw EConvertError("'" + AsString() + "' is not a valid integer value");
+        return v.typeId() == QMetaType::LongLong ? int(v.toLongLong()) : int(d);
+    }
     default:
         return StrToInt(AsString());
     }

@@ -61,8 +61,8 @@ void TCustomPanel::SetBorderWidth(int Value) {
 void TCustomPanel::SetBorderStyle(TBorderStyle Value) {
     if (FBorderStyle == Value) return;
     FBorderStyle = Value;
+    ClientOffsetChanged();
     Realign();
-    Invalidate();
 }
 
 void TCustomPanel::SetAlignment(TAlignment Value) {
@@ -74,13 +74,22 @@ void TCustomPanel::SetAlignment(TAlignment Value) {
 void TCustomPanel::SetCtl3D(bool Value) {
     if (FCtl3D == Value) return;
     FCtl3D = Value;
-    Invalidate();
+    ClientOffsetChanged();
+    Realign();
+}
+
+int TCustomPanel::BorderSize() const {
+    return FBorderStyle == TBorderStyle::bsSingle ? (FCtl3D ? 2 : 1) : 0;
 }
 
 TRect TCustomPanel::ClientRect() const {
     // The single border lies outside the client area, as a window frame would.
-    const int b = FBorderStyle == TBorderStyle::bsSingle ? (FCtl3D ? 2 : 1) : 0;
+    const int b = BorderSize();
     return Rect(0, 0, std::max(0, Width() - 2 * b), std::max(0, Height() - 2 * b));
+}
+
+TPoint TCustomPanel::ClientOffset() const {
+    return {BorderSize(), BorderSize()};
 }
 
 void TCustomPanel::Paint() {

@@ -30,11 +30,14 @@ public:
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
     TRect ClientRect() const override;
+    TPoint ClientOffset() const override;
 
 protected:
     void Paint() override;
 
 private:
+    int BorderSize() const;
+
     TBevelCut FBevelInner = TBevelCut::bvNone;
     TBevelCut FBevelOuter = TBevelCut::bvRaised;
     int FBevelWidth = 1;

@@ -86,8 +86,9 @@ void TListView::ApplyLook() {
                                        : QAbstractItemView::SelectItems);
     QString sheet;
     if (FGridLines)
+        // A style sheet on the items drops the style's own margins: give the text room again.
         sheet += "QTreeView::item { border-right: 1px solid #c0c0c0; border-bottom: 1px solid "
-                 "#c0c0c0; }"
+                 "#c0c0c0; padding: 1px 4px; }"
                  // With a style sheet on the items, selected rows must name their colours too.
                  "QTreeView::item:selected { background: palette(highlight); "
                  "color: palette(highlighted-text); }";

@@ -1,6 +1,7 @@
 #include "platform/Regions.h"
 
 #include "platform/Controls.h"
+#include "platform/Graphics.h"
 
 #include <QWidget>
 #include <cstring>
@@ -18,6 +19,14 @@ int32_t GetInt(const char* At) {
     uint32_t u = 0;
     for (int i = 0; i < 4; ++i) u |= uint32_t(static_cast<unsigned char>(At[i])) << (8 * i);
     return static_cast<int32_t>(u);
+}
+
+// Coordinates a window system holds (28 bits with sign): within them no width, height or bound
+// overflows.
+constexpr int32_t kCoordinateLimit = 1 << 27;
+
+bool InCoordinateRange(int32_t V) {
+    return V >= -kCoordinateLimit && V <= kCoordinateLimit;
 }
 
 int Kind(const QRegion& R) {
@@ -40,7 +49,18 @@ std::unique_ptr<TRegion> TRegion::CreateFromData(const QByteArray& Data) {
     TRegionBuilder builder;
     for (int32_t i = 0; i < count; ++i) {
         const char* r = p + RegionHeaderSize + RegionRectSize * i;
-        builder.Add(GetInt(r), GetInt(r + 4), GetInt(r + 8), GetInt(r + 12));
+        const int32_t v[4] = {GetInt(r), GetInt(r + 4), GetInt(r + 8), GetInt(r + 12)};
+        for (int32_t c : v)
+            if (!InCoordinateRange(c))
+                throw EReadError(QStringLiteral("区域数据无效：第 %1 个矩形 (%2, %3, %4, %5) "
+                                                "超出坐标范围。Invalid region data: rectangle "
+                                                "%1 lies outside the coordinate range.")
+                                     .arg(i + 1)
+                                     .arg(v[0])
+                                     .arg(v[1])
+                                     .arg(v[2])
+                                     .arg(v[3]));
+        builder.Add(v[0], v[1], v[2], v[3]);
     }
     return std::make_unique<TRegion>(builder.Take());
 }

@@ -29,6 +29,7 @@ public:
     explicit TRegion(const QRegion& R) : FRegion(R) {}
 
     // Makes a region from rectangle-list data; nullptr when the data is not a valid list.
+    // Rectangles beyond the coordinates a window can have raise EReadError.
     static std::unique_ptr<TRegion> CreateFromData(const QByteArray& Data);
     // The rectangle-list data: rectangles in bands from top to bottom, left to right in a band.
     QByteArray Data() const;

@@ -24,6 +24,19 @@ bool ReadNumber(const QString& S, int& Pos, int MaxDigits, int& Value) {
     return Pos > start;
 }
 
+// Day numbers of 1 January 1 and of the day after 31 December 9999: the calendar's bounds.
+constexpr double kFirstDay = -693593.0;
+constexpr double kEndDay = 2958466.0;
+
+// The day number of Date; a value outside the calendar (NaN and infinities included) is a
+// conversion error, not a cast the compiler may do anything with.
+qint64 CheckedDay(TDateTime Date) {
+    const double day = std::floor(Date);
+    if (!(day >= kFirstDay && day < kEndDay))
+        throw EConvertError(Quoted(QString::number(Date, 'g', 15)) + " is not a valid date");
+    return static_cast<qint64>(day);
+}
+
 bool ParseDateAt(const QString& S, int& Pos, TDateTime& Date) {
     int y = 0, m = 0, d = 0;
     int yearStart = Pos;
@@ -76,7 +89,7 @@ TDateTime EncodeDate(int Year, int Month, int Day) {
 }
 
 QDate DateTimeToQDate(TDateTime Date) {
-    return kEpoch.addDays(static_cast<qint64>(std::floor(Date)));
+    return kEpoch.addDays(CheckedDay(Date));
 }
 
 TDateTime QDateToDateTime(const QDate& Date) {
@@ -103,6 +116,7 @@ TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec) {
 }
 
 void DecodeTime(TDateTime Time, int& Hour, int& Min, int& Sec, int& MSec) {
+    CheckedDay(Time);
     long long ms = std::llround(TimeOf(Time) * kMSecsPerDay);
     if (ms >= 86400000LL) ms = 86399999LL; // a fraction a hair below the next day stays today
     MSec = static_cast<int>(ms % 1000);
@@ -113,7 +127,7 @@ void DecodeTime(TDateTime Time, int& Hour, int& Min, int& Sec, int& MSec) {
 
 int DayOfWeek(TDateTime Date) {
     // Day 0 was a Saturday.
-    long long day = static_cast<long long>(std::floor(Date));
+    const qint64 day = CheckedDay(Date);
     return static_cast<int>(((day - 1) % 7 + 7) % 7) + 1;
 }
 

@@ -40,6 +40,8 @@ bool IsLeapYear(int Year);
 int MonthDays(int Year, int Month);
 bool TryEncodeDate(int Year, int Month, int Day, TDateTime& Date);
 TDateTime EncodeDate(int Year, int Month, int Day);
+// Dates outside the years 1 to 9999 (NaN and infinities too) raise EConvertError in every
+// routine that splits or shows a date.
 void DecodeDate(TDateTime Date, int& Year, int& Month, int& Day);
 bool TryEncodeTime(int Hour, int Min, int Sec, int MSec, TDateTime& Time);
 TDateTime EncodeTime(int Hour, int Min, int Sec, int MSec = 0);

@@ -113,7 +113,15 @@ QWidget* TWinControl::Handle() const {
 }
 
 void TWinControl::SyncWidgetGeometry() const {
-    if (FWidget) FWidget->setGeometry(Left(), Top(), std::max(0, Width()), std::max(0, Height()));
+    if (!FWidget) return;
+    const TPoint o = Parent() ? Parent()->ClientOffset() : TPoint{};
+    FWidget->setGeometry(Left() + o.X, Top() + o.Y, std::max(0, Width()), std::max(0, Height()));
+}
+
+void TWinControl::ClientOffsetChanged() {
+    for (TControl* c : FControls)
+        if (c->IsWindowed()) static_cast<TWinControl*>(c)->SyncWidgetGeometry();
+    if (FWidget) FWidget->update();
 }
 
 void TWinControl::SetParent(TWinControl* AParent) {
@@ -175,7 +183,8 @@ bool TWinControl::Showing() const {
 
 TPoint TWinControl::ClientOrigin() const {
     if (FWidget) {
-        const QPoint p = FWidget->mapToGlobal(QPoint(0, 0));
+        const TPoint o = ClientOffset();
+        const QPoint p = FWidget->mapToGlobal(QPoint(o.X, o.Y));
         return {p.x(), p.y()};
     }
     return TControl::ClientOrigin();
@@ -366,7 +375,8 @@ void TWinControl::Invalidate() {
 void TWinControl::InvalidateRect(const TRect& R) {
     if (R.IsEmpty()) return;
     if (InvalidateSpy()) InvalidateSpy()(this, R);
-    if (FWidget) FWidget->update(QRect(R.Left, R.Top, R.Width(), R.Height()));
+    const TPoint o = ClientOffset();
+    if (FWidget) FWidget->update(QRect(R.Left + o.X, R.Top + o.Y, R.Width(), R.Height()));
 }
 
 void TWinControl::Update() {
@@ -392,6 +402,7 @@ void TWinControl::ScrollWindow(int DX, int DY, const TRect& R) {
 }
 
 void TWinControl::PaintControls(QPainter& Painter, const QRegion& Clip, TControl* First) {
+    const TPoint o = ClientOffset();
     bool started = First == nullptr;
     for (TControl* c : std::vector<TControl*>(FControls)) {
         if (!started) {
@@ -399,7 +410,7 @@ void TWinControl::PaintControls(QPainter& Painter, const QRegion& Clip, TControl
             if (!started) continue;
         }
         if (c->IsWindowed() || !c->Visible()) continue;
-        const QRect bounds(c->Left(), c->Top(), c->Width(), c->Height());
+        const QRect bounds(c->Left() + o.X, c->Top() + o.Y, c->Width(), c->Height());
         const QRegion clip = Clip.isEmpty() ? QRegion(bounds) : Clip.intersected(bounds);
         if (clip.isEmpty()) continue;
         static_cast<TGraphicControl*>(c)->PaintIn(Painter, clip);

@@ -35,6 +35,12 @@ unsigned ButtonMessage(Qt::MouseButton B, QEvent::Type T) {
     return base;
 }
 
+// Widget positions become client positions past a border outside the client area.
+QPoint ClientOffsetOf(const TWinControl* Control) {
+    const TPoint o = Control->ClientOffset();
+    return {o.X, o.Y};
+}
+
 } // namespace
 
 unsigned QtKeyToVirtualKey(int Key) {
@@ -174,18 +180,21 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick: {
             auto* me = static_cast<QMouseEvent*>(Event);
-            const QPoint p = me->position().toPoint();
+            const QPoint p = me->position().toPoint() - ClientOffsetOf(this);
             TMessage m{ButtonMessage(me->button(), Event->type()),
                        MouseKeys(me->buttons(), me->modifiers()), MakeLParam(p.x(), p.y()), 0};
             Dispatch(m, Event, &Default);
+            // The press belongs to this control: Qt must not hand it on to the parent widget.
+            Event->accept();
             return true;
         }
         case QEvent::MouseMove: {
             auto* me = static_cast<QMouseEvent*>(Event);
-            const QPoint p = me->position().toPoint();
+            const QPoint p = me->position().toPoint() - ClientOffsetOf(this);
             TMessage m{WM_MOUSEMOVE, MouseKeys(me->buttons(), me->modifiers()),
                        MakeLParam(p.x(), p.y()), 0};
             Dispatch(m, Event, &Default);
+            Event->accept();
             return true;
         }
         case QEvent::Wheel: {
@@ -257,7 +266,7 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
         case QEvent::Enter: {
             Default(Event);
             if (GetCaptureControl() == nullptr) {
-                const QPoint p = FWidget->mapFromGlobal(QCursor::pos());
+                const QPoint p = FWidget->mapFromGlobal(QCursor::pos()) - ClientOffsetOf(this);
                 UpdateMouseControl({p.x(), p.y()});
             }
             return true;
@@ -273,14 +282,16 @@ bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)
         }
         case QEvent::ToolTip: {
             auto* he = static_cast<QHelpEvent*>(Event);
-            const TPoint pos{he->pos().x(), he->pos().y()};
+            const QPoint hp = he->pos() - ClientOffsetOf(this);
+            const TPoint pos{hp.x(), hp.y()};
             TControl* target = ControlAtPos(pos, true);
             if (!target) target = this;
             if (target->EffectiveShowHint() && !target->Hint().isEmpty() &&
                 Application->ShowHint()) {
                 const TRect b = target == this ? ClientRect() : target->BoundsRect();
-                QToolTip::showText(he->globalPos(), target->Hint(), FWidget,
-                                   QRect(b.Left, b.Top, b.Width(), b.Height()));
+                QToolTip::showText(
+                    he->globalPos(), target->Hint(), FWidget,
+                    QRect(b.Left, b.Top, b.Width(), b.Height()).translated(ClientOffsetOf(this)));
             } else {
                 QToolTip::hideText();
                 Event->ignore();

@@ -23,7 +23,10 @@ const char* const kCreateTables =
     "CREATE TABLE [setting] ([ID] INTEGER PRIMARY KEY AUTOINCREMENT, [name] TEXT,"
     " [regularity] TEXT, [cycle] INTEGER, [lastperiod] TEXT, [notes] TEXT);"
     "CREATE TABLE [velna] ([ID] INTEGER PRIMARY KEY AUTOINCREMENT, [date] TEXT, [status] TEXT,"
-    " [diary] TEXT);";
+    " [diary] TEXT);"
+    // A new database starts with usable settings: without a row the cycle length would be 0.
+    "INSERT INTO [setting] ([name], [regularity], [cycle], [lastperiod], [notes])"
+    " VALUES ('', '正常', 28, '', '');";
 
 QString Native(const QString& Path) {
     return QFileInfo(Path).absoluteFilePath();

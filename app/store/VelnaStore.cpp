@@ -16,62 +16,126 @@ VelnaStore::VelnaStore(TADOConnection& Dconnect, TADOQuery& recordset_temp)
     if (!FQuery.Connection()) FQuery.SetConnection(&FConnection);
 }
 
+template <class F> auto VelnaStore::Guarded(const char* Operation, F&& Step) {
+    try {
+        return Step();
+    } catch (const EDatabaseError& e) {
+        throw EDatabaseError(
+            DatabaseFailure(QString::fromUtf8(Operation), FConnection.DataSource(), e.Message()));
+    }
+}
+
 void VelnaStore::Run(const QString& Statement) {
     FQuery.SQL()->Clear();
     FQuery.SQL()->Add(Statement);
     FQuery.Open();
 }
 
+void VelnaStore::NoteBadValue(BadValue Value) {
+    for (const BadValue& v : FBadValues)
+        if (v.Table == Value.Table && v.ID == Value.ID && v.Column == Value.Column) return;
+    FBadValues.push_back(std::move(Value));
+}
+
+std::vector<BadValue> VelnaStore::TakeBadValues() {
+    std::vector<BadValue> out(FBadValues.begin() + qsizetype(FTaken), FBadValues.end());
+    FTaken = FBadValues.size();
+    return out;
+}
+
 std::optional<TDateTime> VelnaStore::LastDiaryDate() {
-    Run(kSelectDiary);
-    if (FQuery.RecordCount() == 0) return std::nullopt;
-    FQuery.Last();
-    return StrToDate(FQuery.Fields(1)->AsString());
+    return Guarded("读取例假日记", [&]() -> std::optional<TDateTime> {
+        Run(kSelectDiary);
+        const int n = FQuery.RecordCount();
+        if (n == 0) return std::nullopt;
+        FQuery.Last();
+        const QString text = FQuery.Fields(1)->AsString();
+        try {
+            return StrToDate(text);
+        } catch (const EConvertError& e) {
+            NoteBadValue({"velna", n, FQuery.Fields(0)->AsInteger(), 1, text, e.Message()});
+            return std::nullopt;
+        }
+    });
 }
 
 int VelnaStore::StoredCycleLength() {
-    Run(kSelectSettings);
-    int length = FQuery.Fields(3)->AsInteger();
-    FQuery.Close();
-    return length;
+    return Guarded("读取例假设置", [&] {
+        Run(kSelectSettings);
+        int length = 0;
+        try {
+            length = FQuery.Fields(3)->AsInteger();
+        } catch (const EConvertError& e) {
+            NoteBadValue({"setting", 1, 0, 3, FQuery.Fields(3)->AsString(), e.Message()});
+        }
+        FQuery.Close();
+        return length;
+    });
 }
 
 std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
-    Run(kSelectDiary);
-    std::vector<DiaryRow> rows;
-    const int n = FQuery.RecordCount();
-    rows.reserve(n);
-    for (int i = 0; i < n; ++i) {
-        rows.push_back({FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsDateTime(),
-                        FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()});
-        FQuery.Next();
-    }
-    return rows;
+    return Guarded("读取例假日记", [&] {
+        Run(kSelectDiary);
+        std::vector<DiaryRow> rows;
+        const int n = FQuery.RecordCount();
+        rows.reserve(n);
+        for (int i = 0; i < n; ++i) {
+            DiaryRow row;
+            row.ID = FQuery.Fields(0)->AsInteger();
+            row.Status = FQuery.Fields(2)->AsString();
+            row.Diary = FQuery.Fields(3)->AsString();
+            try {
+                row.Date = FQuery.Fields(1)->AsDateTime();
+                DateToStr(row.Date); // a number far outside the calendar is no date either
+            } catch (const EConvertError& e) {
+                row.Date = 0;
+                row.BadDate = FQuery.Fields(1)->AsString();
+                NoteBadValue({"velna", i + 1, row.ID, 1, row.BadDate, e.Message()});
+            }
+            rows.push_back(std::move(row));
+            FQuery.Next();
+        }
+        return rows;
+    });
 }
 
 std::optional<DiaryEntry> VelnaStore::LoadDiaryEntry(int ID) {
-    Run(SelectDiaryById(ID));
-    if (FQuery.RecordCount() == 0) return std::nullopt;
-    return DiaryEntry{FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsString(),
-                      FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()};
+    return Guarded("读取日记", [&]() -> std::optional<DiaryEntry> {
+        Run(SelectDiaryById(ID));
+        if (FQuery.RecordCount() == 0) return std::nullopt;
+        return DiaryEntry{FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsString(),
+                          FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()};
+    });
 }
 
 std::optional<CycleSettings> VelnaStore::LoadSettings() {
-    Run(kSelectSettings);
-    if (FQuery.RecordCount() == 0) return std::nullopt;
-    return CycleSettings{FQuery.Fields(1)->AsString(), FQuery.Fields(2)->AsString(),
-                         FQuery.Fields(3)->AsInteger(), FQuery.Fields(4)->AsString(),
-                         FQuery.Fields(5)->AsString()};
+    return Guarded("读取例假设置", [&]() -> std::optional<CycleSettings> {
+        Run(kSelectSettings);
+        if (FQuery.RecordCount() == 0) return std::nullopt;
+        CycleSettings s{FQuery.Fields(1)->AsString(), FQuery.Fields(2)->AsString(), 0,
+                        FQuery.Fields(4)->AsString(), FQuery.Fields(5)->AsString()};
+        // A length that is no number is shown as stored, so the user can correct it.
+        try {
+            s.CycleLength = FQuery.Fields(3)->AsInteger();
+        } catch (const EConvertError&) {
+            s.CycleLengthText = FQuery.Fields(3)->AsString();
+        }
+        return s;
+    });
 }
 
 void VelnaStore::SaveSettings(const CycleSettings& Settings) {
-    FQuery.Edit();
-    FQuery.Fields(1)->SetAsString(Trim(Settings.Name));
-    FQuery.Fields(2)->SetAsString(Trim(Settings.Regularity));
-    FQuery.Fields(3)->SetAsInteger(Settings.CycleLength);
-    FQuery.Fields(4)->SetAsString(Settings.LastPeriod);
-    FQuery.Fields(5)->SetAsString(Trim(Settings.Notes));
-    FQuery.Post();
+    Guarded("保存例假设置", [&] {
+        // The view's load may have failed and left nothing open: read the row again.
+        if (!FQuery.Active()) Run(kSelectSettings);
+        FQuery.Edit();
+        FQuery.Fields(1)->SetAsString(Trim(Settings.Name));
+        FQuery.Fields(2)->SetAsString(Trim(Settings.Regularity));
+        FQuery.Fields(3)->SetAsInteger(Settings.CycleLength);
+        FQuery.Fields(4)->SetAsString(Settings.LastPeriod);
+        FQuery.Fields(5)->SetAsString(Trim(Settings.Notes));
+        FQuery.Post();
+    });
 }
 
 void VelnaStore::WriteDiary(TDateTime Date, const QString& Status, const QString& Diary) {
@@ -82,22 +146,28 @@ void VelnaStore::WriteDiary(TDateTime Date, const QString& Status, const QString
 }
 
 int VelnaStore::InsertDiary(TDateTime Date, const QString& Status, const QString& Diary) {
-    Run(kSelectDiary);
-    FQuery.Insert();
-    WriteDiary(Date, Status, Diary);
-    int id = FQuery.Fields(0)->AsInteger();
-    FQuery.Close();
-    return id;
+    return Guarded("保存日记", [&] {
+        Run(kSelectDiary);
+        FQuery.Insert();
+        WriteDiary(Date, Status, Diary);
+        int id = FQuery.Fields(0)->AsInteger();
+        FQuery.Close();
+        return id;
+    });
 }
 
 void VelnaStore::UpdateDiary(int ID, TDateTime Date, const QString& Status, const QString& Diary) {
-    Run(SelectDiaryById(ID));
-    // A row removed meanwhile makes this a new row, as editing an empty result does.
-    FQuery.Edit();
-    WriteDiary(Date, Status, Diary);
-    FQuery.Close();
+    Guarded("保存日记", [&] {
+        Run(SelectDiaryById(ID));
+        // A row removed meanwhile makes this a new row, as editing an empty result does.
+        FQuery.Edit();
+        WriteDiary(Date, Status, Diary);
+        FQuery.Close();
+    });
 }
 
 void VelnaStore::DeleteDiary(int ID) {
-    FConnection.Execute(QStringLiteral("delete * from [velna] where [ID]=") + IntToStr(ID));
+    Guarded("删除日记", [&] {
+        FConnection.Execute(QStringLiteral("delete * from [velna] where [ID]=") + IntToStr(ID));
+    });
 }

@@ -2,6 +2,7 @@
 // The statements the main window runs on its database, in the order it runs them, on the
 // window's one connection and its one reused query.
 
+#include "app/store/VelnaMessages.h"
 #include "platform/DataAccess.h"
 
 #include <optional>
@@ -11,6 +12,7 @@
 struct DiaryRow {
     int ID = 0;
     TDateTime Date = 0;
+    QString BadDate; // the stored text when it is no date; Date is then 0
     QString Status;
     QString Diary;
 };
@@ -30,6 +32,7 @@ struct CycleSettings {
     int CycleLength = 0;
     QString LastPeriod; // as the date mask shows it
     QString Notes;
+    QString CycleLengthText = {}; // the stored text when it is no number (CycleLength is then 0)
 };
 
 class VelnaStore {
@@ -59,10 +62,19 @@ public:
     void UpdateDiary(int ID, TDateTime Date, const QString& Status, const QString& Diary);
     void DeleteDiary(int ID);
 
+    // Values the reads above could not convert since the last call, each named once; the reads
+    // go on with the rest instead of failing.
+    std::vector<BadValue> TakeBadValues();
+
 private:
     void Run(const QString& Statement);
+    void NoteBadValue(BadValue Value);
+    // Runs Step; an engine failure becomes a message in Chinese naming Operation and the file.
+    template <class F> auto Guarded(const char* Operation, F&& Step);
     void WriteDiary(TDateTime Date, const QString& Status, const QString& Diary);
 
     TADOConnection& FConnection;
     TADOQuery& FQuery;
+    std::vector<BadValue> FBadValues; // every one met; those from FTaken on are not yet taken
+    size_t FTaken = 0;
 };

@@ -39,6 +39,9 @@ struct WindowFixture : ::testing::Test {
         if (Cycle) {
             store.LoadSettings();
             store.SaveSettings({"Anna", QString::fromUtf8("正常"), *Cycle, "2026-12-02", ""});
+        } else {
+            // A file made elsewhere, without the first settings row a new file gets.
+            connection.Execute("delete * from [setting]");
         }
         query.Close();
         connection.Close();

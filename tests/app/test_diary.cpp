@@ -222,7 +222,11 @@ TEST_F(Diary, AReadOnlyFileShowsTheEngineMessageKeepsTheFileAndTheUsersText) {
     AsUser([&] { w.BitBtn2->Click(); });
     ASSERT_EQ(World->Boxes.size(), 4u);
     for (int i : {0, 1, 3}) {
-        EXPECT_EQ(World->Boxes[i].Text, "attempt to write a readonly database.");
+        // What failed and what to do, in Chinese, then the engine's words.
+        EXPECT_TRUE(
+            World->Boxes[i].Text.startsWith(U8(i == 3 ? "删除日记失败。" : "保存日记失败。")));
+        EXPECT_TRUE(World->Boxes[i].Text.contains(DatabaseFile()));
+        EXPECT_TRUE(World->Boxes[i].Text.endsWith("\nattempt to write a readonly database."));
         EXPECT_EQ(World->Boxes[i].Flags, unsigned(MB_OK | MB_ICONSTOP));
     }
     EXPECT_TRUE(w.BitBtn3->Enabled());
@@ -235,7 +239,8 @@ TEST_F(Diary, AReadOnlyFileShowsTheEngineMessageKeepsTheFileAndTheUsersText) {
     w.FlatEdit1->SetText("Bea");
     AsUser([&] { w.FlatButton5->Click(); });
     ASSERT_EQ(World->Boxes.size(), 1u);
-    EXPECT_EQ(World->Boxes[0].Text, "attempt to write a readonly database.");
+    EXPECT_TRUE(World->Boxes[0].Text.startsWith(U8("保存例假设置失败。")));
+    EXPECT_TRUE(World->Boxes[0].Text.endsWith("\nattempt to write a readonly database."));
     EXPECT_TRUE(w.FlatEdit1->Enabled());
     EXPECT_EQ(w.FlatEdit1->Text(), "Bea");
     EXPECT_EQ(FileBytes(DatabaseFile()), before);

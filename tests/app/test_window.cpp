@@ -214,3 +214,19 @@ TEST_F(WindowFixture, TheWindowTakesItsOutlineFromTheStoredRegion) {
     EXPECT_EQ(FindControlAtScreen(w.ClientToScreen({300, 10})), w.fcImageForm1);
     EXPECT_EQ(FindControlAtScreen(w.leftPanel->ClientToScreen({40, 30})), w.FlatSpeedButton1);
 }
+
+TEST_F(WindowFixture, TheLegendsContentsSitInsideItsSingleLineBorder) {
+    Tform_velna& w = Open();
+    w.FlatSpeedButton1->Click();
+    // The legend at 352, 73 of the test view, its client area one pixel in: the first swatch
+    // starts at 512, 146 of the window.
+    const TPoint swatch = w.ScreenToClient(w.Image2->ClientOrigin());
+    EXPECT_EQ(swatch, Point(512, 146));
+    QWidget* legend = w.Panel5->Handle();
+    QImage img(legend->size(), QImage::Format_RGB32);
+    legend->render(&img);
+    EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0x000000u);             // the border line
+    EXPECT_EQ(img.pixel(16, 16) & 0xFFFFFF, 0xE2E6D7u);           // the legend's colour
+    EXPECT_NE(img.pixel(17, 17) & 0xFFFFFF, 0xE2E6D7u);           // the green swatch
+    EXPECT_EQ(img.pixel(17 + 40, 17 + 15) & 0xFFFFFF, 0xE2E6D7u); // just past it
+}

@@ -3,12 +3,16 @@
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/ListView.h"
 #include "platform/StdCtrls.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -240,6 +244,108 @@ TEST_F(Fixture, LabelsSizeThemselvesAndDatePickersStayQuietWhenSetByCode) {
     EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 2));
     picker->Editor()->setDate(QDate(2026, 12, 3)); // as the user's pick arrives
     EXPECT_EQ(changes, 1);
+}
+
+TEST_F(Fixture, TypingIntoAClickedDateSectionReplacesIt) {
+    Form->Show();
+    auto* picker = new TDateTimePicker(Form.get());
+    picker->SetParent(Form.get());
+    picker->SetBounds(10, 10, 120, 21);
+    picker->SetDate(EncodeDate(2026, 3, 5));
+    QLineEdit* line = picker->Editor()->findChild<QLineEdit*>();
+    ASSERT_TRUE(line);
+    auto clickAt = [&](int Position) {
+        int x = 0;
+        while (x < line->width() &&
+               line->cursorPositionAt(QPoint(x, line->height() / 2)) < Position)
+            ++x;
+        const QPointF at(x, line->height() / 2);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(t, at, line->mapToGlobal(at), Qt::LeftButton,
+                          t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(line, &e);
+        }
+        QApplication::processEvents();
+    };
+    auto type = [&](const QString& Text) {
+        for (QChar c : Text) {
+            QKeyEvent e(QEvent::KeyPress, Qt::Key_0 + (c.unicode() - '0'), Qt::NoModifier, c);
+            QApplication::sendEvent(picker->Editor(), &e);
+        }
+    };
+    clickAt(2); // inside the year, not at its start
+    type("2025");
+    EXPECT_EQ(picker->Date(), EncodeDate(2025, 3, 5));
+    clickAt(9); // inside the day
+    type("17");
+    EXPECT_EQ(picker->Date(), EncodeDate(2025, 3, 17));
+}
+
+TEST_F(Fixture, ListRowsWithGridLinesKeepTheirTextOffTheLines) {
+    Form->Show();
+    auto* list = new TListView(Form.get());
+    list->SetParent(Form.get());
+    list->SetBounds(0, 0, 200, 120);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetGridLines(true);
+    list->Font()->SetName(QString::fromUtf8("宋体")); // as the diary's list: glyphs fill the line
+    list->Font()->SetHeight(-13);
+    list->AddColumn(QString::fromUtf8("日期"), 80);
+    list->AddItem()->SetCaption(QString::fromUtf8("2026-12-02 正常"));
+    QApplication::processEvents();
+    QWidget* view = list->Tree()->viewport();
+    QImage img(view->size(), QImage::Format_RGB32);
+    view->render(&img);
+    const QRect row = list->Tree()->visualItemRect(list->Item(0)->Native());
+    // The text's dark pixels within the first cell.
+    int left = row.right(), top = row.bottom(), bottom = row.top();
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = row.left(); x < row.left() + 79; ++x)
+            if (qGray(img.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_LT(left, row.right()) << "no text drawn";
+    // Room on every side, as the style gives rows without grid lines.
+    EXPECT_GE(left - row.left(), 5);
+    EXPECT_GE(top - row.top(), 2);
+    EXPECT_GE(row.bottom() - bottom, 4);
+}
+
+TEST_F(Fixture, ABorderedPanelsChildrenSitInsideItsBorder) {
+    Form->Show();
+    auto* panel = new TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(20, 20, 100, 60);
+    panel->SetBevelOuter(TBevelCut::bvNone);
+    panel->SetBorderStyle(TBorderStyle::bsSingle);
+    panel->SetCtl3D(false);
+    auto* probe = new TProbe(panel);
+    probe->SetParent(panel);
+    probe->SetBounds(0, 0, 10, 10);
+    auto* inner = new TPanel(panel);
+    inner->SetParent(panel);
+    inner->SetBounds(30, 0, 10, 10);
+    QApplication::processEvents();
+
+    const QImage img = Render(*panel);
+    EXPECT_EQ(At(img, 0, 0), TColor(0)); // the border line
+    EXPECT_EQ(At(img, 1, 1), clRed);     // the child's first pixel, just inside it
+    EXPECT_EQ(At(img, 10, 10), clRed);
+    EXPECT_NE(At(img, 11, 11), clRed);
+    EXPECT_EQ(inner->Handle()->pos(), QPoint(31, 1));
+    EXPECT_EQ(panel->ClientWidth(), 98);
+    EXPECT_EQ(probe->ClientOrigin().X, panel->ClientToScreen({0, 0}).X);
+    EXPECT_EQ(panel->ClientToScreen({0, 0}).X, Form->ClientToScreen({21, 0}).X);
+
+    // The mouse at the widget's (1, 1) is at the client's (0, 0): on the child.
+    const QPointF at(1, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, at, panel->Handle()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel->Handle(), &press);
+    EXPECT_EQ(std::count(probe->Seen.begin(), probe->Seen.end(), unsigned(WM_LBUTTONDOWN)), 1);
 }
 
 TEST_F(Fixture, AFocusedControlThatIsFreedLeavesNoDanglingFocus) {

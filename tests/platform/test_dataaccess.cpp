@@ -154,6 +154,15 @@ TEST_F(DataAccess, ValuesReadAsTextIntegerAndDate) {
     EXPECT_EQ(query.Fields(5)->AsString(), "7.5");
     EXPECT_THROW(query.Fields(2)->AsDateTime(), EConvertError);
     EXPECT_THROW(query.Fields(4)->AsInteger(), EConvertError);
+    // Numbers beyond 32 bits are refused, not wrapped.
+    Raw("DELETE FROM setting; INSERT INTO setting VALUES (4294967324, '', '', 1e300, '', '');"
+        "INSERT INTO setting VALUES (-2147483648, '', '', 2147483647.4, '', '')");
+    Select("select * from [setting]");
+    EXPECT_THROW(query.Fields(0)->AsInteger(), EConvertError);
+    EXPECT_THROW(query.Fields(3)->AsInteger(), EConvertError);
+    query.Next();
+    EXPECT_EQ(query.Fields(0)->AsInteger(), INT32_MIN);
+    EXPECT_EQ(query.Fields(3)->AsInteger(), INT32_MAX);
 
     // No current row: every column reads as nothing.
     Select("select * from [velna]");

@@ -2,6 +2,7 @@
 // outline.
 
 #include "platform/Forms.h"
+#include "platform/Graphics.h"
 #include "platform/Regions.h"
 
 #include <QtEndian>
@@ -53,6 +54,27 @@ TEST(RegionData, RejectsWhatIsNotARectangleList) {
     QByteArray wrongHeader = MainWindowData;
     wrongHeader[0] = 40;
     EXPECT_FALSE(TRegion::CreateFromData(wrongHeader));
+}
+
+TEST(RegionData, RectanglesBeyondTheCoordinateRangeAreRejectedWithAReason) {
+    // Right - Left and Bottom - Top would overflow; so would the bounds written back.
+    const int32_t lo = INT32_MIN, hi = INT32_MAX;
+    for (const QByteArray& data :
+         {Ints({32, 1, 1, 16, 0, 0, 0, 0, lo, 0, hi, 10}),
+          Ints({32, 1, 1, 16, 0, 0, 0, 0, 0, lo, 10, hi}),
+          Ints({32, 1, 2, 32, 0, 0, 0, 0, 0, 0, 5, 5, hi - 1, 0, hi, 1})}) {
+        try {
+            TRegion::CreateFromData(data);
+            ADD_FAILURE() << "accepted";
+        } catch (const EReadError& e) {
+            EXPECT_TRUE(e.Message().contains("Invalid region data")) << e.Message().toStdString();
+        }
+    }
+    // Large but representable coordinates still read.
+    auto far =
+        TRegion::CreateFromData(Ints({32, 1, 1, 16, 0, 0, 0, 0, -100000000, 0, 100000000, 1}));
+    ASSERT_TRUE(far);
+    EXPECT_EQ(far->BoundsRect(), Rect(-100000000, 0, 100000000, 1));
 }
 
 TEST(RegionData, UnorderedOrOverlappingRectanglesAreJoinedIntoBands) {

@@ -1,5 +1,6 @@
 #include "platform/SysUtils.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(SysUtilsDates, EpochAndKnownDaysEncode) {
@@ -23,6 +24,22 @@ TEST(SysUtilsDates, InvalidDatesRaiseConvertError) {
     EXPECT_THROW(EncodeDate(0, 1, 1), EConvertError);
     EXPECT_THROW(EncodeDate(2023, 4, 31), EConvertError);
     EXPECT_NO_THROW(EncodeDate(2024, 2, 29));
+}
+
+TEST(SysUtilsDates, DayNumbersOutsideTheCalendarRaiseConvertError) {
+    // A stored number is not necessarily a date: no routine may turn it into garbage.
+    for (double bad : {1e300, -1e300, 2958466.0, -693594.0, std::nan(""), HUGE_VAL}) {
+        int y = 0, m = 0, d = 0, h = 0, n = 0, s = 0, ms = 0;
+        EXPECT_THROW(DecodeDate(bad, y, m, d), EConvertError) << bad;
+        EXPECT_THROW(DateToStr(bad), EConvertError) << bad;
+        EXPECT_THROW(DateTimeToStr(bad), EConvertError) << bad;
+        EXPECT_THROW(DayOfWeek(bad), EConvertError) << bad;
+        EXPECT_THROW(IncMonth(bad, 1), EConvertError) << bad;
+        EXPECT_THROW(DecodeTime(bad, h, n, s, ms), EConvertError) << bad;
+    }
+    EXPECT_EQ(DateToStr(EncodeDate(9999, 12, 31) + 0.99), "9999-12-31");
+    EXPECT_EQ(DateToStr(EncodeDate(1, 1, 1)), "0001-01-01");
+    EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
 }
 
 TEST(SysUtilsDates, LeapYearsAndMonthLengths) {

@@ -153,6 +153,35 @@ TEST_F(Drag, PressesOnOtherPicturesAndLabelsDoNotDrag) {
     EXPECT_EQ(FormPos(), Point(230, 170));
 }
 
+TEST_F(Drag, APressOnAPanelBelongsToThePanel) {
+    // A bare panel with no handlers, as the views are: Qt must not pass its press on to the form.
+    auto* panel = new TPanel(Form.get());
+    panel->SetParent(Form.get());
+    panel->SetBounds(50, 50, 120, 80);
+    auto* edge = new TImage(panel);
+    edge->SetParent(panel);
+    edge->SetBounds(4, 2, 100, 70);
+    for (TPoint p : {Point(60, 60), Point(52, 125), Point(80, 80)}) {
+        MoveTo(Form->ClientToScreen({p.X + 40, p.Y + 40}));
+        ReleaseAt(Form->ClientToScreen({p.X + 40, p.Y + 40}));
+        World->Cursor = Form->ClientToScreen(p);
+        const TPoint screen = Form->ClientToScreen(p);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(p.X - 50, p.Y - 50),
+                          QPointF(screen.X, screen.Y), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(p.X - 50, p.Y - 50),
+                            QPointF(screen.X, screen.Y), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        Watchdog.start();
+        QApplication::sendEvent(panel->Handle(), &press);
+        Watchdog.stop();
+        QApplication::sendEvent(panel->Handle(), &release);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(FormPos(), Point(200, 150)) << p.X << "," << p.Y;
+        EXPECT_EQ(GetCaptureControl(), nullptr);
+    }
+}
+
 TEST_F(Drag, WithACaptionBarOnlyPressesInsideItDrag) {
     auto* bar = new TLabel(Form.get());
     bar->SetParent(Form.get());

@@ -70,6 +70,21 @@ TEST(VelnaFile, NewFileIsPrivateWithBothTablesWhateverTheWorkingFolder) {
     ASSERT_EQ(::stat(path.toUtf8().constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(Tables(path), (QStringList{"setting", "velna"}));
+    // A new file starts with a settings row to compute with: a cycle of 28 days.
+    {
+        TADOConnection c(nullptr);
+        c.SetConnectionString("Data Source=" + path + ";Mode=Read");
+        TADOQuery q(nullptr);
+        q.SetConnection(&c);
+        q.SQL()->Add("select * from [setting]");
+        q.Open();
+        ASSERT_EQ(q.RecordCount(), 1);
+        EXPECT_EQ(q.Fields(1)->AsString(), "");
+        EXPECT_EQ(q.Fields(2)->AsString(), "正常");
+        EXPECT_EQ(q.Fields(3)->AsInteger(), 28);
+        EXPECT_EQ(q.Fields(4)->AsString(), "");
+        EXPECT_EQ(q.Fields(5)->AsString(), "");
+    }
 
     // Preparing again finds it fit and leaves it untouched.
     const QByteArray before = FileBytes(path);
@@ -80,7 +95,8 @@ TEST(VelnaFile, NewFileIsPrivateWithBothTablesWhateverTheWorkingFolder) {
 TEST(VelnaFile, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("velna.dll");
-    const QByteArray content("MZ\x90\0 this is a program, not a database", 40);
+    static const char kProgram[] = "MZ\x90\0 this is a program, not a database";
+    const QByteArray content(kProgram, sizeof kProgram - 1); // the bytes after the zero too
     WriteFile(path, content);
     auto problem = PrepareDatabase(path);
     ASSERT_TRUE(problem);
