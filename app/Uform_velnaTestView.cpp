@@ -12,10 +12,8 @@ void Tform_velna::CreateTestView() {
     Panel1 = MakeView(this, this, "Panel1");
     Panel1->SetVisible(true);
     Label1 = MakeLabel(this, Panel1, "Label1", 8, 16, U("上次例假时间："));
-    DateTimePicker1 = new TDateTimePicker(this);
-    DateTimePicker1->SetName("DateTimePicker1");
-    DateTimePicker1->SetParent(Panel1);
-    DateTimePicker1->SetBounds(112, 13, 145, 21);
+    DateTimePicker1 =
+        Make<TDateTimePicker>(this, Panel1, "DateTimePicker1", Bounds(112, 13, 145, 21));
     SetSongFont(DateTimePicker1);
     DateTimePicker1->OnChange = [this](TObject* S) { DateTimePicker1Change(S); };
     Label2 = MakeLabel(this, Panel1, "Label2", 9, 40, U("今日概况："));
@@ -37,10 +35,7 @@ void Tform_velna::CreateTestView() {
         SortGrid2GetCellFormat(S, C, R, St, F, Cb, Co, E);
     };
 
-    Panel5 = new TPanel(this);
-    Panel5->SetName("Panel5");
-    Panel5->SetParent(Panel1);
-    Panel5->SetBounds(352, 73, 81, 256);
+    Panel5 = Make<TPanel>(this, Panel1, "Panel5", Bounds(352, 73, 81, 256));
     Panel5->SetBorderStyle(TBorderStyle::bsSingle);
     Panel5->SetCtl3D(false);
     Panel5->SetBevelOuter(TBevelCut::bvNone);
@@ -57,10 +52,7 @@ void Tform_velna::CreateTestView() {
 }
 
 TSortGrid* Tform_velna::MakeCalendar(const char* Name, int Top) {
-    auto* g = new TSortGrid(this);
-    g->SetName(Name);
-    g->SetParent(Panel1);
-    g->SetBounds(12, Top, 332, 121);
+    auto* g = Make<TSortGrid>(this, Panel1, Name, Bounds(12, Top, 332, 121));
     g->SetColCount(cycle::CalendarColumns);
     g->SetRowCount(cycle::CalendarWeekRows + 1);
     g->SetFixedCols(0);

@@ -4,6 +4,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
+#include "tests/support/TestWorld.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -196,9 +197,7 @@ TEST_F(Fixture, FocusMovesAndTellsContainersTheyWereLeft) {
 }
 
 TEST_F(Fixture, UnhandledExceptionsAreReportedInAMessageBox) {
-    auto env = std::make_unique<TScriptedEnvironment>();
-    auto* scripted = env.get();
-    SetEnvironment(std::move(env));
+    TTestWorld scripted;
     Application->SetTitle("Title");
     auto* probe = new TProbe(Form.get());
     probe->SetParent(Form.get());
@@ -217,7 +216,6 @@ TEST_F(Fixture, UnhandledExceptionsAreReportedInAMessageBox) {
     EXPECT_EQ(scripted->Boxes[0].Text, "'x' is not a valid integer value.");
     EXPECT_EQ(scripted->Boxes[0].Caption, "Title");
     EXPECT_EQ(scripted->Boxes[0].Flags, unsigned(MB_OK | MB_ICONSTOP));
-    SetEnvironment(nullptr);
 }
 
 TEST_F(Fixture, LabelsSizeThemselvesAndDatePickersStayQuietWhenSetByCode) {
