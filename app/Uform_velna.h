@@ -1,6 +1,15 @@
 #pragma once
 // The program's one window: a tool bar on the left and seven views on the right, of which one
 // is shown at a time.
+//
+// Where each view's creation and handlers are:
+//   Uform_velna.cpp              start (FormCreate, FormShow), ShowView, tool bar buttons 3-5
+//   Uform_velnaResource.cpp      the window itself, tool bar, knowledge, about and home views
+//   Uform_velnaTestView.cpp      test view: picker, status line, calendars (button 1)
+//   Uform_velnaSettingsView.cpp  settings view (button 2, FlatCheckBox18, FlatButton5)
+//   Uform_velnaDetailView.cpp    detail view: date ranges, cycle steps (buttons 6, 8, 9)
+//   Uform_velnaDiaryView.cpp     diary view: list and entry form (button 7, BitBtn1-3, Panel7)
+//   Uform_velnaParts.h           Make<T> and the other building blocks shared by the views
 
 #include "app/cycle/Phases.h"
 #include "app/store/VelnaStore.h"
