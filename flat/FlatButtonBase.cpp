@@ -26,30 +26,8 @@ template <class TBase> TFlatButtonBase<TBase>::~TFlatButtonBase() {
 }
 
 template <class TBase> void TFlatButtonBase<TBase>::SetColorField(TColor& Field, TColor Value) {
+    if (Field == Value) return;
     Field = Value;
-    this->Invalidate();
-}
-
-template <class TBase>
-void TFlatButtonBase<TBase>::SetAdvColorField(TAdvColors& Field, TAdvColors Value) {
-    Field = Value;
-    CalcAdvColors();
-    this->Invalidate();
-}
-
-template <class TBase> void TFlatButtonBase<TBase>::CalcAdvColors() {
-    if (!FUseAdvColors) return;
-    const TColor c = this->Color();
-    FColorFocused = CalcAdvancedColor(c, FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
-    FColorDown = CalcAdvancedColor(c, FColorDown, FAdvColorDown, TColorCalcType::darken);
-    FColorBorder = CalcAdvancedColor(c, FColorBorder, FAdvColorBorder, TColorCalcType::darken);
-}
-
-template <class TBase> void TFlatButtonBase<TBase>::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    this->SetParentColor(Value);
-    CalcAdvColors();
     this->Invalidate();
 }
 
@@ -179,11 +157,7 @@ template <class TBase> void TFlatButtonBase<TBase>::WndProc(TMessage& Message) {
     case CM_PARENTCOLORCHANGED:
     case CM_SYSCOLORCHANGE:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TBase::WndProc(Message);
-        if (FUseAdvColors) {
-            this->SetParentColor(true);
-            CalcAdvColors();
-        }
-        this->Invalidate();
+        FAdv.ParentColorChanged(*this);
         return;
     case CM_MOUSEENTER:
         TBase::WndProc(Message);

@@ -3,6 +3,7 @@
 // the four-state machine, latching groups, hover by polling and the painting steps. The class
 // is instantiated once over each base, so each button class has its own hover timer.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 #include "flat/HoverTimer.h"
 
@@ -28,14 +29,14 @@ public:
     void SetColorHighLight(TColor Value) { SetColorField(FColorHighLight, Value); }
     TColor ColorShadow() const { return FColorShadow; }
     void SetColorShadow(TColor Value) { SetColorField(FColorShadow, Value); }
-    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
-    void SetAdvColorFocused(TAdvColors Value) { SetAdvColorField(FAdvColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdvColorDown; }
-    void SetAdvColorDown(TAdvColors Value) { SetAdvColorField(FAdvColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value) { SetAdvColorField(FAdvColorBorder, Value); }
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool Value);
+    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
+    void SetAdvColorFocused(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorFocused, Value); }
+    TAdvColors AdvColorDown() const { return FAdv.Percent(FColorDown); }
+    void SetAdvColorDown(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorDown, Value); }
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorBorder, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
+    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(*this, Value); }
     TFlatTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TFlatTransparentMode Value);
 
@@ -92,13 +93,11 @@ protected:
     void SetMouseInFlag(bool Value) { FMouseIn = Value; }
     void SetStateValue(TFlatButtonState Value) { FState = Value; }
     void UpdateTracking();
-    void CalcAdvColors();
 
     static THoverTimer& Hover();
 
 private:
     void SetColorField(TColor& Field, TColor Value);
-    void SetAdvColorField(TAdvColors& Field, TAdvColors Value);
     void UpdateExclusive();
     void ButtonPressed(TMessage& Message);
     bool HasFill(TColor& Fill) const;
@@ -106,8 +105,9 @@ private:
     bool InsideForRelease(int X, int Y) const;
 
     TColor FColorFocused, FColorDown, FColorBorder, FColorHighLight, FColorShadow;
-    TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
+                        {&FColorDown, 10, TColorCalcType::darken},
+                        {&FColorBorder, 50, TColorCalcType::darken}};
     TFlatTransparentMode FTransparentMode = TFlatTransparentMode::tmNone;
     int FGroupIndex = 0;
     bool FDown = false;

@@ -25,30 +25,8 @@ TFlatCheckBox::~TFlatCheckBox() {
 }
 
 void TFlatCheckBox::SetColorField(TColor& Field, TColor Value) {
+    if (Field == Value) return;
     Field = Value;
-    Invalidate();
-}
-
-void TFlatCheckBox::SetAdvColorField(TAdvColors& Field, TAdvColors Value) {
-    Field = Value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatCheckBox::CalcAdvColors() {
-    if (!FUseAdvColors) return;
-    FColorFocused =
-        CalcAdvancedColor(Color(), FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
-    FColorDown = CalcAdvancedColor(Color(), FColorDown, FAdvColorDown, TColorCalcType::darken);
-    FColorBorder =
-        CalcAdvancedColor(Color(), FColorBorder, FAdvColorBorder, TColorCalcType::darken);
-}
-
-void TFlatCheckBox::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    SetParentColor(Value);
-    CalcAdvColors();
     Invalidate();
 }
 
@@ -60,11 +38,13 @@ void TFlatCheckBox::SetChecked(bool Value) {
 }
 
 void TFlatCheckBox::SetTransparent(bool Value) {
+    if (FTransparent == Value) return;
     FTransparent = Value;
     Invalidate();
 }
 
 void TFlatCheckBox::SetLayout(TCheckBoxLayout Value) {
+    if (FLayout == Value) return;
     FLayout = Value;
     Invalidate();
 }
@@ -166,11 +146,7 @@ void TFlatCheckBox::WndProc(TMessage& Message) {
     case CM_SYSCOLORCHANGE:
     case CM_PARENTCOLORCHANGED:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TCustomControl::WndProc(Message);
-        if (FUseAdvColors) {
-            SetParentColor(true);
-            CalcAdvColors();
-        }
-        Invalidate();
+        FAdv.ParentColorChanged(*this);
         return;
     case WM_MOVE:
     case WM_SIZE:

@@ -2,6 +2,7 @@
 // The flat check box: an 11 x 11 square with a drawn check mark and a word-wrapped caption; the
 // square shows hover (polled, as the flat buttons do), focus and press.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 #include "flat/HoverTimer.h"
 
@@ -28,14 +29,14 @@ public:
     void SetColorCheck(TColor Value) { SetColorField(FColorCheck, Value); }
     TColor ColorBorder() const { return FColorBorder; }
     void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
-    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
-    void SetAdvColorFocused(TAdvColors Value) { SetAdvColorField(FAdvColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdvColorDown; }
-    void SetAdvColorDown(TAdvColors Value) { SetAdvColorField(FAdvColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value) { SetAdvColorField(FAdvColorBorder, Value); }
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool Value);
+    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
+    void SetAdvColorFocused(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorFocused, Value); }
+    TAdvColors AdvColorDown() const { return FAdv.Percent(FColorDown); }
+    void SetAdvColorDown(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorDown, Value); }
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorBorder, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
+    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(*this, Value); }
 
     bool MouseInControl() const { return FMouseIn; }
     // The square, in client coordinates.
@@ -56,8 +57,6 @@ protected:
 private:
     static THoverTimer& Hover();
     void SetColorField(TColor& Field, TColor Value);
-    void SetAdvColorField(TAdvColors& Field, TAdvColors Value);
-    void CalcAdvColors();
     void DrawSquare(TCanvas& Canvas);
     void DrawCaption(TCanvas& Canvas);
     void RedrawSquare() { InvalidateRect(SquareRect()); }
@@ -66,8 +65,9 @@ private:
     bool FTransparent = false;
     TCheckBoxLayout FLayout = TCheckBoxLayout::checkboxLeft;
     TColor FColorFocused, FColorDown, FColorCheck, FColorBorder;
-    TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
+                        {&FColorDown, 10, TColorCalcType::darken},
+                        {&FColorBorder, 50, TColorCalcType::darken}};
     bool FMouseIn = false;
     bool FMouseDown = false;
     bool FFocused = false;
