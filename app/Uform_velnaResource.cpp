@@ -7,9 +7,6 @@
 #include "app/Uform_velnaParts.h"
 #include "platform/FileUtils.h"
 
-#include <QDataStream>
-#include <QIODevice>
-
 using namespace velna;
 
 namespace {
@@ -17,12 +14,7 @@ namespace {
 // The stored outline of the window: the whole 590 x 403 rectangle less its bottom-left pixel,
 // as two rectangles, behind the property's own byte count.
 QByteArray WindowRegionData() {
-    const qint32 words[] = {64, 32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403};
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    for (qint32 w : words) out << w;
-    return data;
+    return Int32sLE({64, 32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
 }
 
 } // namespace

@@ -226,6 +226,9 @@ protected:
 private:
     void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
     void DoMouseUp(TMessage& Message, TMouseButton Button);
+    void MouseMessage(TMessage& Message);
+    void LeftButtonDown(TMessage& Message, bool Double);
+    void LeftButtonUp(TMessage& Message);
     void FontChanged();
 
     TWinControl* FParent = nullptr;
@@ -347,6 +350,9 @@ public:
     bool HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)>& Default);
     // The painter of the paint pass in progress, or nullptr outside one.
     QPainter* PaintPainter() const { return FPaintPainter; }
+    // What the control shows in Area of its client (its background and graphic children, not
+    // its windowed children) drawn onto Canvas at Dest, over Background.
+    void PaintAreaTo(const TRect& Area, TColor Background, TCanvas& Canvas, const TRect& Dest);
     // Drawings made outside a paint pass; XORed over the content when the widget paints.
     QImage* Overlay() const;
     void OverlayChanged() const;
@@ -357,6 +363,8 @@ protected:
     void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     virtual void PaintWindow(QPainter& Painter, const QRegion& Clip);
+    // Draws over what the widget's own class has painted; call it while handling WM_PAINT.
+    void PaintOver(const std::function<void(TCanvas& Canvas)>& Draw);
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     virtual void KeyDown(unsigned& Key, TShiftState Shift);
     virtual void KeyUp(unsigned& Key, TShiftState Shift);
@@ -368,6 +376,7 @@ protected:
     void SetNativeWidget(bool Value) { FNative = Value; }
     void BoundsChanged(const TRect& OldBounds) override;
     friend class TCustomForm;
+    friend struct TQtEventTranslation;
 
 private:
     bool IsControlMouseMsg(TMessage& Message);

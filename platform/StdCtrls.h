@@ -75,6 +75,8 @@ protected:
     void KeyPress(QChar& Key) override;
     virtual void Change();
     void ApplyLook() override;
+    // Keeps Width pixels round the text free for a frame the control paints itself.
+    void SetFrameSpace(int Width);
 
 private:
     bool FReadOnly = false;
@@ -123,6 +125,8 @@ protected:
     void SetTextValue(const QString& Value) override;
     void ApplyLook() override;
     virtual void Change();
+    // Keeps Width pixels round the text and scroll bars free for a frame the control paints.
+    void SetFrameSpace(int Width);
 
 private:
     class TMemoStrings;
