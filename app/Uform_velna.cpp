@@ -56,7 +56,7 @@ void Tform_velna::FormShow(TObject*) {
     // 2. The last diary date seeds the picker; with no diary yet the picker keeps today.
     if (std::optional<TDateTime> last = FStore->LastDiaryDate()) DateTimePicker1->SetDate(*last);
     // 3. The cycle length, read once.
-    CycleLength = FStore->StoredCycleLength();
+    Phases.CycleLength = FStore->StoredCycleLength();
     // 4. The diary list.
     apart_list_update();
 }

@@ -2,6 +2,14 @@
 
 namespace {
 
+// Column positions of the two tables, as the statements "select *" return them.
+namespace diary {
+constexpr int ID = 0, Date = 1, Status = 2, Text = 3;
+}
+namespace setting {
+constexpr int Name = 1, Regularity = 2, Cycle = 3, LastPeriod = 4, Notes = 5;
+}
+
 const QString kSelectDiary = QStringLiteral("select * from [velna]");
 const QString kSelectSettings = QStringLiteral("select * from [setting]");
 
@@ -26,12 +34,12 @@ std::optional<TDateTime> VelnaStore::LastDiaryDate() {
     Run(kSelectDiary);
     if (FQuery.RecordCount() == 0) return std::nullopt;
     FQuery.Last();
-    return StrToDate(FQuery.Fields(1)->AsString());
+    return StrToDate(FQuery.Fields(diary::Date)->AsString());
 }
 
 int VelnaStore::StoredCycleLength() {
     Run(kSelectSettings);
-    int length = FQuery.Fields(3)->AsInteger();
+    int length = FQuery.Fields(setting::Cycle)->AsInteger();
     FQuery.Close();
     return length;
 }
@@ -42,8 +50,9 @@ std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
     const int n = FQuery.RecordCount();
     rows.reserve(n);
     for (int i = 0; i < n; ++i) {
-        rows.push_back({FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsDateTime(),
-                        FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()});
+        rows.push_back(
+            {FQuery.Fields(diary::ID)->AsInteger(), FQuery.Fields(diary::Date)->AsDateTime(),
+             FQuery.Fields(diary::Status)->AsString(), FQuery.Fields(diary::Text)->AsString()});
         FQuery.Next();
     }
     return rows;
@@ -52,32 +61,34 @@ std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
 std::optional<DiaryEntry> VelnaStore::LoadDiaryEntry(int ID) {
     Run(SelectDiaryById(ID));
     if (FQuery.RecordCount() == 0) return std::nullopt;
-    return DiaryEntry{FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsString(),
-                      FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()};
+    return DiaryEntry{FQuery.Fields(diary::ID)->AsInteger(), FQuery.Fields(diary::Date)->AsString(),
+                      FQuery.Fields(diary::Status)->AsString(),
+                      FQuery.Fields(diary::Text)->AsString()};
 }
 
 std::optional<CycleSettings> VelnaStore::LoadSettings() {
     Run(kSelectSettings);
     if (FQuery.RecordCount() == 0) return std::nullopt;
-    return CycleSettings{FQuery.Fields(1)->AsString(), FQuery.Fields(2)->AsString(),
-                         FQuery.Fields(3)->AsInteger(), FQuery.Fields(4)->AsString(),
-                         FQuery.Fields(5)->AsString()};
+    return CycleSettings{
+        FQuery.Fields(setting::Name)->AsString(), FQuery.Fields(setting::Regularity)->AsString(),
+        FQuery.Fields(setting::Cycle)->AsInteger(), FQuery.Fields(setting::LastPeriod)->AsString(),
+        FQuery.Fields(setting::Notes)->AsString()};
 }
 
 void VelnaStore::SaveSettings(const CycleSettings& Settings) {
     FQuery.Edit();
-    FQuery.Fields(1)->SetAsString(Trim(Settings.Name));
-    FQuery.Fields(2)->SetAsString(Trim(Settings.Regularity));
-    FQuery.Fields(3)->SetAsInteger(Settings.CycleLength);
-    FQuery.Fields(4)->SetAsString(Settings.LastPeriod);
-    FQuery.Fields(5)->SetAsString(Trim(Settings.Notes));
+    FQuery.Fields(setting::Name)->SetAsString(Trim(Settings.Name));
+    FQuery.Fields(setting::Regularity)->SetAsString(Trim(Settings.Regularity));
+    FQuery.Fields(setting::Cycle)->SetAsInteger(Settings.CycleLength);
+    FQuery.Fields(setting::LastPeriod)->SetAsString(Settings.LastPeriod);
+    FQuery.Fields(setting::Notes)->SetAsString(Trim(Settings.Notes));
     FQuery.Post();
 }
 
 void VelnaStore::WriteDiary(TDateTime Date, const QString& Status, const QString& Diary) {
-    FQuery.Fields(2)->SetAsString(Trim(Status));
-    FQuery.Fields(1)->SetAsString(DateToStr(Date));
-    FQuery.Fields(3)->SetAsString(Trim(Diary));
+    FQuery.Fields(diary::Status)->SetAsString(Trim(Status));
+    FQuery.Fields(diary::Date)->SetAsString(DateToStr(Date));
+    FQuery.Fields(diary::Text)->SetAsString(Trim(Diary));
     FQuery.Post();
 }
 
@@ -85,7 +96,7 @@ int VelnaStore::InsertDiary(TDateTime Date, const QString& Status, const QString
     Run(kSelectDiary);
     FQuery.Insert();
     WriteDiary(Date, Status, Diary);
-    int id = FQuery.Fields(0)->AsInteger();
+    int id = FQuery.Fields(diary::ID)->AsInteger();
     FQuery.Close();
     return id;
 }
