@@ -1,10 +1,9 @@
 #include "app/Resources.h"
 
-#include <QFile>
+#include "platform/CompiledFiles.h"
 
-// Q_INIT_RESOURCE must be used outside any namespace.
 static void RegisterResources() {
-    Q_INIT_RESOURCE(res);
+    REGISTER_COMPILED_FILES(res);
 }
 
 void InitAppResources() {
@@ -19,9 +18,8 @@ QString ResourcePath(const char* name) {
 }
 
 QStringList KnowledgeLines() {
-    QFile file(ResourcePath("knowledge.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(ReadCompiledFile(ResourcePath("knowledge.txt")));
+    if (text.isEmpty()) return {};
     // The file ends its last line with a line feed; that does not start another line.
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));

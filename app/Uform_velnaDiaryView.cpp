@@ -19,6 +19,20 @@ TButton* MakeBarButton(Tform_velna* Owner, TWinControl* Parent, const char* Name
     return b;
 }
 
+// A panel that only arranges its children: aligned to a side, Extent wide or high, no caption.
+TPanel* MakeSidePanel(Tform_velna* Owner, TWinControl* Parent, const char* Name, TAlign Align,
+                      int Extent, TBevelCut Bevel) {
+    auto* p = Make<TPanel>(Owner, Parent, Name);
+    if (Align == TAlign::alTop || Align == TAlign::alBottom)
+        p->SetHeight(Extent);
+    else
+        p->SetWidth(Extent);
+    p->SetAlign(Align);
+    p->SetBevelOuter(Bevel);
+    p->SetCaption(QString());
+    return p;
+}
+
 QString EntryTitle(int ID) {
     return U("第") + IntToStr(ID) + U("条日记:");
 }
@@ -28,6 +42,20 @@ QString EntryTitle(int ID) {
 void Tform_velna::CreateDiaryView() {
     Panel7 = MakeView(this, this, "Panel7", U("例假备忘录"));
     Panel7->OnExit = [this](TObject* S) { Panel7Exit(S); };
+    CreateDiaryList();
+    Panel9 = MakeSidePanel(this, Panel7, "Panel9", TAlign::alBottom, 35, TBevelCut::bvNone);
+    Panel11 = MakeSidePanel(this, Panel9, "Panel11", TAlign::alRight, 397, TBevelCut::bvNone);
+    BitBtn1 = MakeBarButton(this, Panel11, "BitBtn1", 143, U("增  加[&A]"),
+                            [this](TObject* S) { BitBtn1Click(S); });
+    button_add = MakeBarButton(this, Panel11, "button_add", 231, U("修  改[&E]"),
+                               [this](TObject* S) { button_addClick(S); });
+    BitBtn2 = MakeBarButton(this, Panel11, "BitBtn2", 319, U("删  除[&D]"),
+                            [this](TObject* S) { BitBtn2Click(S); });
+    Panel10 = MakeSidePanel(this, Panel7, "Panel10", TAlign::alLeft, 169, TBevelCut::bvLowered);
+    CreateDiaryForm();
+}
+
+void Tform_velna::CreateDiaryList() {
     Apart_list = Make<TListView>(this, Panel7, "Apart_list", Bounds(179, 4, 254, 293));
     SetSongFont(Apart_list);
     Apart_list->SetViewStyle(TViewStyle::vsReport);
@@ -42,29 +70,10 @@ void Tform_velna::CreateDiaryView() {
         Apart_listSelectItem(S, I, On);
     };
     Apart_list->OnDblClick = [this](TObject* S) { button_addClick(S); };
+}
 
-    Panel9 = Make<TPanel>(this, Panel7, "Panel9");
-    Panel9->SetHeight(35);
-    Panel9->SetAlign(TAlign::alBottom);
-    Panel9->SetBevelOuter(TBevelCut::bvNone);
-    Panel9->SetCaption(QString());
-    Panel11 = Make<TPanel>(this, Panel9, "Panel11");
-    Panel11->SetWidth(397);
-    Panel11->SetAlign(TAlign::alRight);
-    Panel11->SetBevelOuter(TBevelCut::bvNone);
-    Panel11->SetCaption(QString());
-    BitBtn1 = MakeBarButton(this, Panel11, "BitBtn1", 143, U("增  加[&A]"),
-                            [this](TObject* S) { BitBtn1Click(S); });
-    button_add = MakeBarButton(this, Panel11, "button_add", 231, U("修  改[&E]"),
-                               [this](TObject* S) { button_addClick(S); });
-    BitBtn2 = MakeBarButton(this, Panel11, "BitBtn2", 319, U("删  除[&D]"),
-                            [this](TObject* S) { BitBtn2Click(S); });
-
-    Panel10 = Make<TPanel>(this, Panel7, "Panel10");
-    Panel10->SetWidth(169);
-    Panel10->SetAlign(TAlign::alLeft);
-    Panel10->SetBevelOuter(TBevelCut::bvLowered);
-    Panel10->SetCaption(QString());
+// The entry form on the left: pictures, titles, the text, state and date inputs, confirm.
+void Tform_velna::CreateDiaryForm() {
     Image9 = MakeImage(this, Panel10, "Image9", 0, 0, Panel10->ClientRect().Right,
                        Panel10->ClientRect().Bottom, "diary_form.jpg");
     Image9->SetAlign(TAlign::alClient);
@@ -139,6 +148,7 @@ void Tform_velna::Apart_listSelectItem(TObject*, TListItem* Item, bool Selected)
 }
 
 void Tform_velna::BitBtn1Click(TObject*) {
+    EditedDiaryID.reset();
     Label24->SetCaption(QString());
     Panel7true();
     FlatMemo2->Clear();
@@ -153,6 +163,7 @@ void Tform_velna::button_addClick(TObject*) {
         DateTimePicker2->SetDate(StrToDate(e->DateText));
         FlatComboBox1->SetText(e->Status);
         FlatMemo2->SetText(e->Diary);
+        EditedDiaryID = id;
         Label24->SetCaption(IntToStr(id));
         Label25->SetCaption(EntryTitle(id));
     }
@@ -173,12 +184,11 @@ void Tform_velna::BitBtn3Click(TObject*) {
         return;
     }
     // A failed write ends here with the engine's message; the form stays armed with its text.
-    const QString target = Label24->Caption();
-    if (target.isEmpty())
-        Store().InsertDiary(DateTimePicker2->Date(), FlatComboBox1->Text(), FlatMemo2->Text());
-    else
-        Store().UpdateDiary(StrToInt(target), DateTimePicker2->Date(), FlatComboBox1->Text(),
+    if (EditedDiaryID)
+        Store().UpdateDiary(*EditedDiaryID, DateTimePicker2->Date(), FlatComboBox1->Text(),
                             FlatMemo2->Text());
+    else
+        Store().InsertDiary(DateTimePicker2->Date(), FlatComboBox1->Text(), FlatMemo2->Text());
     Panel7false();
     apart_list_update();
 }

@@ -32,6 +32,7 @@ template <class TBase> void TFlatButtonBase<TBase>::SetColorField(TColor& Field,
 }
 
 template <class TBase> void TFlatButtonBase<TBase>::SetTransparentMode(TFlatTransparentMode Value) {
+    if (FTransparentMode == Value) return;
     FTransparentMode = Value;
     this->Invalidate();
 }

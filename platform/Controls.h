@@ -377,6 +377,7 @@ protected:
     void BoundsChanged(const TRect& OldBounds) override;
     friend class TCustomForm;
     friend struct TQtEventTranslation;
+    friend struct TWinControlMessages;
 
 private:
     bool IsControlMouseMsg(TMessage& Message);

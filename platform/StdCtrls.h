@@ -28,6 +28,12 @@ protected:
     virtual void ApplyLook();
     // Applies a look put off while loading, before text is laid out with it.
     void EnsureLook();
+    // Stores a property the widget's look is made from and applies the look (once loaded).
+    template <class T> void SetLookField(T& Field, const T& Value) {
+        if (Field == Value) return;
+        Field = Value;
+        if (!IsLoading()) ApplyLook();
+    }
 
 private:
     bool FLookPending = false;
