@@ -46,3 +46,9 @@ size_t TFlatAdvColors::IndexOf(const TColor& Color) const {
         if (FRules[i].Color == &Color) return i;
     throw std::logic_error("not an advanced colour of this control");
 }
+
+void TFlatStateColors::SetStateColor(TColor& Field, TColor Value) {
+    if (Field == Value) return;
+    Field = Value;
+    FControl.Invalidate();
+}

@@ -39,3 +39,39 @@ private:
     std::vector<TRule> FRules;
     bool FUse = false;
 };
+
+// The focused, down and border colours with their advanced percentages (10, 10 and 50), as the
+// flat buttons and the check box have them; the base colour is the control's own Color.
+class TFlatStateColors {
+public:
+    TColor ColorFocused() const { return FColorFocused; }
+    void SetColorFocused(TColor Value) { SetStateColor(FColorFocused, Value); }
+    TColor ColorDown() const { return FColorDown; }
+    void SetColorDown(TColor Value) { SetStateColor(FColorDown, Value); }
+    TColor ColorBorder() const { return FColorBorder; }
+    void SetColorBorder(TColor Value) { SetStateColor(FColorBorder, Value); }
+    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
+    void SetAdvColorFocused(TAdvColors Value) { FAdv.SetPercentOn(FControl, FColorFocused, Value); }
+    TAdvColors AdvColorDown() const { return FAdv.Percent(FColorDown); }
+    void SetAdvColorDown(TAdvColors Value) { FAdv.SetPercentOn(FControl, FColorDown, Value); }
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(FControl, FColorBorder, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
+    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(FControl, Value); }
+
+protected:
+    TFlatStateColors(TControl& Control, TColor Focused, TColor Down, TColor Border)
+        : FColorFocused(Focused), FColorDown(Down), FColorBorder(Border), FControl(Control) {}
+    // For the colour-change messages.
+    void FollowParentColor() { FAdv.ParentColorChanged(FControl); }
+    // Compares, stores and repaints.
+    void SetStateColor(TColor& Field, TColor Value);
+
+    TColor FColorFocused, FColorDown, FColorBorder;
+
+private:
+    TControl& FControl;
+    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
+                        {&FColorDown, 10, TColorCalcType::darken},
+                        {&FColorBorder, 50, TColorCalcType::darken}};
+};

@@ -10,7 +10,7 @@ template <class TBase> THoverTimer& TFlatButtonBase<TBase>::Hover() {
 
 template <class TBase>
 TFlatButtonBase<TBase>::TFlatButtonBase(TComponent* AOwner)
-    : TBase(AOwner), FColorFocused(clFlatFace), FColorDown(clFlatDown), FColorBorder(clFlatBorder),
+    : TBase(AOwner), TFlatStateColors(*this, clFlatFace, clFlatDown, clFlatBorder),
       FColorHighLight(clWhite), FColorShadow(clBlack) {
     this->SetBounds(0, 0, 25, 25);
     this->ControlStyle() = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csDoubleClicks};
@@ -23,12 +23,6 @@ TFlatButtonBase<TBase>::TFlatButtonBase(TComponent* AOwner)
 
 template <class TBase> TFlatButtonBase<TBase>::~TFlatButtonBase() {
     Hover().RemoveInstance(this);
-}
-
-template <class TBase> void TFlatButtonBase<TBase>::SetColorField(TColor& Field, TColor Value) {
-    if (Field == Value) return;
-    Field = Value;
-    this->Invalidate();
 }
 
 template <class TBase> void TFlatButtonBase<TBase>::SetTransparentMode(TFlatTransparentMode Value) {
@@ -158,7 +152,7 @@ template <class TBase> void TFlatButtonBase<TBase>::WndProc(TMessage& Message) {
     case CM_PARENTCOLORCHANGED:
     case CM_SYSCOLORCHANGE:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TBase::WndProc(Message);
-        FAdv.ParentColorChanged(*this);
+        FollowParentColor();
         return;
     case CM_MOUSEENTER:
         TBase::WndProc(Message);

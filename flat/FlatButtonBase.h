@@ -14,29 +14,16 @@
 enum class TFlatTransparentMode { tmAlways, tmNotFocused, tmNone };
 enum class TFlatButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
-template <class TBase> class TFlatButtonBase : public TBase, protected THoverClient {
+template <class TBase>
+class TFlatButtonBase : public TBase, protected THoverClient, public TFlatStateColors {
 public:
     explicit TFlatButtonBase(TComponent* AOwner);
     ~TFlatButtonBase() override;
 
-    TColor ColorFocused() const { return FColorFocused; }
-    void SetColorFocused(TColor Value) { SetColorField(FColorFocused, Value); }
-    TColor ColorDown() const { return FColorDown; }
-    void SetColorDown(TColor Value) { SetColorField(FColorDown, Value); }
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
     TColor ColorHighLight() const { return FColorHighLight; }
-    void SetColorHighLight(TColor Value) { SetColorField(FColorHighLight, Value); }
+    void SetColorHighLight(TColor Value) { SetStateColor(FColorHighLight, Value); }
     TColor ColorShadow() const { return FColorShadow; }
-    void SetColorShadow(TColor Value) { SetColorField(FColorShadow, Value); }
-    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
-    void SetAdvColorFocused(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdv.Percent(FColorDown); }
-    void SetAdvColorDown(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
-    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorBorder, Value); }
-    bool UseAdvColors() const { return FAdv.Use(); }
-    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(*this, Value); }
+    void SetColorShadow(TColor Value) { SetStateColor(FColorShadow, Value); }
     TFlatTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TFlatTransparentMode Value);
 
@@ -97,17 +84,13 @@ protected:
     static THoverTimer& Hover();
 
 private:
-    void SetColorField(TColor& Field, TColor Value);
     void UpdateExclusive();
     void ButtonPressed(TMessage& Message);
     bool HasFill(TColor& Fill) const;
     void DrawGlyph(TCanvas& Canvas, TPoint Pos);
     bool InsideForRelease(int X, int Y) const;
 
-    TColor FColorFocused, FColorDown, FColorBorder, FColorHighLight, FColorShadow;
-    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
-                        {&FColorDown, 10, TColorCalcType::darken},
-                        {&FColorBorder, 50, TColorCalcType::darken}};
+    TColor FColorHighLight, FColorShadow;
     TFlatTransparentMode FTransparentMode = TFlatTransparentMode::tmNone;
     int FGroupIndex = 0;
     bool FDown = false;

@@ -8,8 +8,8 @@ THoverTimer& TFlatCheckBox::Hover() {
 }
 
 TFlatCheckBox::TFlatCheckBox(TComponent* AOwner)
-    : TCustomControl(AOwner), FColorFocused(clWhite), FColorDown(clFlatDown), FColorCheck(clBlack),
-      FColorBorder(clFlatBorder) {
+    : TCustomControl(AOwner), TFlatStateColors(*this, clWhite, clFlatDown, clFlatBorder),
+      FColorCheck(clBlack) {
     // OnClick comes from changes of Checked only, not from the framework's click on release.
     ControlStyle().Exclude(TControlStyleItem::csClickEvents);
     SetColor(clFlatFace);
@@ -22,12 +22,6 @@ TFlatCheckBox::TFlatCheckBox(TComponent* AOwner)
 
 TFlatCheckBox::~TFlatCheckBox() {
     Hover().RemoveInstance(this);
-}
-
-void TFlatCheckBox::SetColorField(TColor& Field, TColor Value) {
-    if (Field == Value) return;
-    Field = Value;
-    Invalidate();
 }
 
 void TFlatCheckBox::SetChecked(bool Value) {
@@ -146,7 +140,7 @@ void TFlatCheckBox::WndProc(TMessage& Message) {
     case CM_SYSCOLORCHANGE:
     case CM_PARENTCOLORCHANGED:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TCustomControl::WndProc(Message);
-        FAdv.ParentColorChanged(*this);
+        FollowParentColor();
         return;
     case WM_MOVE:
     case WM_SIZE:

@@ -10,7 +10,7 @@
 
 enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
 
-class TFlatCheckBox : public TCustomControl, protected THoverClient {
+class TFlatCheckBox : public TCustomControl, protected THoverClient, public TFlatStateColors {
 public:
     explicit TFlatCheckBox(TComponent* AOwner);
     ~TFlatCheckBox() override;
@@ -21,22 +21,8 @@ public:
     void SetTransparent(bool Value);
     TCheckBoxLayout Layout() const { return FLayout; }
     void SetLayout(TCheckBoxLayout Value);
-    TColor ColorFocused() const { return FColorFocused; }
-    void SetColorFocused(TColor Value) { SetColorField(FColorFocused, Value); }
-    TColor ColorDown() const { return FColorDown; }
-    void SetColorDown(TColor Value) { SetColorField(FColorDown, Value); }
     TColor ColorCheck() const { return FColorCheck; }
-    void SetColorCheck(TColor Value) { SetColorField(FColorCheck, Value); }
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
-    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
-    void SetAdvColorFocused(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdv.Percent(FColorDown); }
-    void SetAdvColorDown(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
-    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorBorder, Value); }
-    bool UseAdvColors() const { return FAdv.Use(); }
-    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(*this, Value); }
+    void SetColorCheck(TColor Value) { SetStateColor(FColorCheck, Value); }
 
     bool MouseInControl() const { return FMouseIn; }
     // The square, in client coordinates.
@@ -56,7 +42,6 @@ protected:
 
 private:
     static THoverTimer& Hover();
-    void SetColorField(TColor& Field, TColor Value);
     void DrawSquare(TCanvas& Canvas);
     void DrawCaption(TCanvas& Canvas);
     void RedrawSquare() { InvalidateRect(SquareRect()); }
@@ -64,10 +49,7 @@ private:
     bool FChecked = false;
     bool FTransparent = false;
     TCheckBoxLayout FLayout = TCheckBoxLayout::checkboxLeft;
-    TColor FColorFocused, FColorDown, FColorCheck, FColorBorder;
-    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
-                        {&FColorDown, 10, TColorCalcType::darken},
-                        {&FColorBorder, 50, TColorCalcType::darken}};
+    TColor FColorCheck;
     bool FMouseIn = false;
     bool FMouseDown = false;
     bool FFocused = false;
