@@ -1,6 +1,8 @@
 #include "app/Resources.h"
 
 #include "platform/CompiledFiles.h"
+#include "platform/FileUtils.h"
+#include "platform/Graphics.h"
 
 static void RegisterResources() {
     REGISTER_COMPILED_FILES(res);
@@ -18,8 +20,12 @@ QString ResourcePath(const char* name) {
 }
 
 QStringList KnowledgeLines() {
-    QString text = QString::fromUtf8(ReadCompiledFile(ResourcePath("knowledge.txt")));
-    if (text.isEmpty()) return {};
+    QString text;
+    try {
+        text = QString::fromUtf8(ReadFileBytes(ResourcePath("knowledge.txt")));
+    } catch (const EFOpenError&) {
+        return {};
+    }
     // The file ends its last line with a line feed; that does not start another line.
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));

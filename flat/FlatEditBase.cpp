@@ -1,5 +1,6 @@
 #include "flat/FlatEditBase.h"
 
+#include "platform/ControlPaint.h"
 #include "platform/Forms.h"
 
 #include <type_traits>
@@ -118,7 +119,7 @@ template <class TBase> void TFlatEditBase<TBase>::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_PAINT:
         TBase::WndProc(Message);
-        this->PaintOver([this](TCanvas& Canvas) { PaintFrame(Canvas); });
+        PaintOverControl(this, [this](TCanvas& Canvas) { PaintFrame(Canvas); });
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

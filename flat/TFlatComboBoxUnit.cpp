@@ -1,5 +1,7 @@
 #include "flat/TFlatComboBoxUnit.h"
 
+#include "platform/ControlPaint.h"
+
 TFlatComboBox::TFlatComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {
     ControlStyle().Exclude(TControlStyleItem::csFixedHeight);
     ControlStyle().Include(TControlStyleItem::csOpaque);
@@ -114,7 +116,7 @@ void TFlatComboBox::WndProc(TMessage& Message) {
         // Everything but the edit field (a child widget that paints itself) is drawn here;
         // Qt's own frame and button never show. Qt may have placed the edit field again since.
         EditorLayoutChanged();
-        PaintOver([this](TCanvas& Canvas) { Paint(Canvas); });
+        PaintOverControl(this, [this](TCanvas& Canvas) { Paint(Canvas); });
         Message.Result = 0;
         return;
     }

@@ -363,8 +363,6 @@ protected:
     void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     virtual void PaintWindow(QPainter& Painter, const QRegion& Clip);
-    // Draws over what the widget's own class has painted; call it while handling WM_PAINT.
-    void PaintOver(const std::function<void(TCanvas& Canvas)>& Draw);
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     virtual void KeyDown(unsigned& Key, TShiftState Shift);
     virtual void KeyUp(unsigned& Key, TShiftState Shift);

@@ -14,14 +14,6 @@ int TFont::LineHeight() const {
     return QFontMetrics(ToQFont()).height();
 }
 
-void TWinControl::PaintOver(const std::function<void(TCanvas& Canvas)>& Draw) {
-    QPainter painter(Handle());
-    TCanvas canvas;
-    canvas.BeginPaint(&painter, QRegion());
-    Draw(canvas);
-    canvas.EndPaint();
-}
-
 void TWinControl::PaintAreaTo(const TRect& Area, TColor Background, TCanvas& Canvas,
                               const TRect& Dest) {
     QImage image(Area.Width(), Area.Height(), QImage::Format_RGB32);
