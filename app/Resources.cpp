@@ -1,10 +1,11 @@
 #include "app/Resources.h"
 
-#include <QFile>
+#include "platform/CompiledFiles.h"
+#include "platform/FileUtils.h"
+#include "platform/Graphics.h"
 
-// Q_INIT_RESOURCE must be used outside any namespace.
 static void RegisterResources() {
-    Q_INIT_RESOURCE(res);
+    REGISTER_COMPILED_FILES(res);
 }
 
 void InitAppResources() {
@@ -19,9 +20,12 @@ QString ResourcePath(const char* name) {
 }
 
 QStringList KnowledgeLines() {
-    QFile file(ResourcePath("knowledge.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text;
+    try {
+        text = QString::fromUtf8(ReadFileBytes(ResourcePath("knowledge.txt")));
+    } catch (const EFOpenError&) {
+        return {};
+    }
     // The file ends its last line with a line feed; that does not start another line.
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));

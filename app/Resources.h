@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "platform/Strings.h"
 
 // The program's pictures and texts, compiled in from app/res/res.qrc.
 

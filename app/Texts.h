@@ -1,7 +1,8 @@
 #pragma once
 // The program's texts are UTF-8 in the source; this turns them into the window's strings.
 
-#include <QString>
+#include "platform/Strings.h"
+
 #include <string>
 #include <string_view>
 

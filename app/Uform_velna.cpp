@@ -23,14 +23,15 @@ Tform_velna::~Tform_velna() = default;
 void Tform_velna::ShowView(TPanel* View) {
     for (TPanel* p : {Panel1, Panel2, Panel3, Panel4, Panel6, Panel7, Panel8})
         if (p != View) p->SetVisible(false);
-    View->SetBounds(143, 56, View->Width(), View->Height());
+    View->SetBounds(velna::kViewBounds.Left, velna::kViewBounds.Top, View->Width(), View->Height());
     View->SetVisible(true);
     View->BringToFront();
 }
 
 void Tform_velna::FormCreate(TObject*) {
     // 1. The home view, placed over the test view.
-    Panel8->SetBounds(143, 56, Panel8->Width(), Panel8->Height());
+    Panel8->SetBounds(velna::kViewBounds.Left, velna::kViewBounds.Top, Panel8->Width(),
+                      Panel8->Height());
     Panel8->SetVisible(true);
     Panel8->BringToFront();
     // 2. The status line's width.
@@ -64,7 +65,7 @@ void Tform_velna::FormShow(TObject*) {
     // 2. The last diary date seeds the picker; with no diary yet the picker keeps today.
     if (std::optional<TDateTime> last = FStore->LastDiaryDate()) DateTimePicker1->SetDate(*last);
     // 3. The cycle length, read once.
-    CycleLength = FStore->StoredCycleLength();
+    Phases.CycleLength = FStore->StoredCycleLength();
     // 4. The diary list.
     apart_list_update();
     // Values that could not be read were skipped above; name them once, all together.

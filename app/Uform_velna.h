@@ -1,8 +1,19 @@
 #pragma once
 // The program's one window: a tool bar on the left and seven views on the right, of which one
 // is shown at a time.
+//
+// Where each view's creation and handlers are:
+//   Uform_velna.cpp              start (FormCreate, FormShow), ShowView, tool bar buttons 3-5
+//   Uform_velnaResource.cpp      the window itself, tool bar, knowledge, about and home views
+//   Uform_velnaTestView.cpp      test view: picker, status line, calendars (button 1)
+//   Uform_velnaSettingsView.cpp  settings view (button 2, FlatCheckBox18, FlatButton5)
+//   Uform_velnaDetailView.cpp    detail view: date ranges, cycle steps (buttons 6, 8, 9)
+//   Uform_velnaDiaryView.cpp     diary view: list and entry form (button 7, BitBtn1-3, Panel7)
+//   Uform_velnaParts.h           Make<T> and the other building blocks shared by the views
 
+#include "app/cycle/Calendar.h"
 #include "app/cycle/Phases.h"
+#include "app/cycle/Status.h"
 #include "app/store/VelnaStore.h"
 #include "flat/TFlatButtonUnit.h"
 #include "flat/TFlatCheckBoxUnit.h"
@@ -23,7 +34,9 @@
 #include "skin/SkinData.h"
 #include "xpmenu/XPMenu.h"
 
+#include <array>
 #include <memory>
+#include <optional>
 
 class Tform_velna : public TForm {
 public:
@@ -143,12 +156,21 @@ public:
     TXPMenu* XPMenu1 = nullptr;
 
     // Shared phase state: written by the picker's change, stepped by the detail view, read by
-    // the calendars when they paint.
-    TDateTime PickedDate = 0;
-    int CycleLength = 0;
-    int DaysInMonth = 0;
-    int DaysInNextMonth = 0;
+    // the calendars when they paint. Its cycle length is the stored one, read once at the show.
     cycle::PhaseState Phases;
+    // What each calendar shows since the last pick (nothing before one): its month and where
+    // its days fall.
+    struct TCalendarMonth {
+        cycle::YearMonth Month;
+        int FirstWeekDay = 1;
+        int Days = 0;
+    };
+    std::array<TCalendarMonth, 2> CalendarMonths{};
+    // Today's status; the status line shows it.
+    cycle::StatusLine Status{std::string(cycle::InitialStatusCaption), uint32_t(clWindowText),
+                             cycle::StatusWidth};
+    // The diary entry the entry form changes; none while it makes a new one.
+    std::optional<int> EditedDiaryID;
 
     // Event handlers, bound by the window's description.
     void FormCreate(TObject* Sender);
@@ -189,6 +211,8 @@ private:
     void CreateAboutView();
     void CreateDetailView();
     void CreateDiaryView();
+    void CreateDiaryList();
+    void CreateDiaryForm();
     void CreateHomeView();
     void WriteDetailRanges();
     void WriteStatus();
@@ -196,7 +220,8 @@ private:
     TSortGrid* MakeCalendar(const char* Name, int Top);
     void PrepareCalendars();
     void FillCalendar(TSortGrid* Grid, int FirstWeekDay, int Days);
-    void ColourDay(TSortGrid* Grid, int Col, int Row, TFormatOptions& FormatOptions, bool Next);
+    void ColourDay(const TCalendarMonth& Shown, int Col, int Row, TFormatOptions& FormatOptions,
+                   const cycle::CycleShifts& Shifts);
     std::unique_ptr<VelnaStore> FStore;
     bool FDatabaseReady = false;
 };

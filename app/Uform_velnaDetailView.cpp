@@ -29,7 +29,7 @@ void Tform_velna::CreateDetailView() {
 }
 
 void Tform_velna::velnaday(TDateTime Date) {
-    Phases = cycle::ComputePhases(Date, CycleLength);
+    Phases = cycle::ComputePhases(Date, Phases.CycleLength);
     WriteDetailRanges();
 }
 
@@ -45,9 +45,9 @@ void Tform_velna::FlatSpeedButton6Click(TObject*) {
 }
 
 void Tform_velna::FlatSpeedButton8Click(TObject*) {
-    velnaday(cycle::PreviousCycleStart(Phases, CycleLength));
+    velnaday(cycle::PreviousCycleStart(Phases));
 }
 
 void Tform_velna::FlatSpeedButton9Click(TObject*) {
-    velnaday(cycle::NextCycleStart(Phases, CycleLength));
+    velnaday(cycle::NextCycleStart(Phases));
 }

@@ -7,20 +7,30 @@ using namespace velna;
 
 namespace {
 
-constexpr TColor kMemoColor = 15784392;    // RGB 200, 217, 240
 constexpr TColor kConfirmColor = 14736600; // RGB 216, 220, 224
 
 // Stand-in for the skinned buttons of the finished program: a plain button of their size.
 TButton* MakeBarButton(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left,
                        const QString& Caption, TNotifyEvent OnClick) {
-    auto* b = new TButton(Owner);
-    b->SetName(Name);
-    b->SetParent(Parent);
-    b->SetBounds(Left, 10, 75, 25);
+    auto* b = Make<TButton>(Owner, Parent, Name, Bounds(Left, 10, 75, 25));
     b->SetCaption(Caption);
     b->SetTabStop(false);
     b->OnClick = std::move(OnClick);
     return b;
+}
+
+// A panel that only arranges its children: aligned to a side, Extent wide or high, no caption.
+TPanel* MakeSidePanel(Tform_velna* Owner, TWinControl* Parent, const char* Name, TAlign Align,
+                      int Extent, TBevelCut Bevel) {
+    auto* p = Make<TPanel>(Owner, Parent, Name);
+    if (Align == TAlign::alTop || Align == TAlign::alBottom)
+        p->SetHeight(Extent);
+    else
+        p->SetWidth(Extent);
+    p->SetAlign(Align);
+    p->SetBevelOuter(Bevel);
+    p->SetCaption(QString());
+    return p;
 }
 
 QString EntryTitle(int ID) {
@@ -32,10 +42,21 @@ QString EntryTitle(int ID) {
 void Tform_velna::CreateDiaryView() {
     Panel7 = MakeView(this, this, "Panel7", U("例假备忘录"));
     Panel7->OnExit = [this](TObject* S) { Panel7Exit(S); };
-    Apart_list = new TListView(this);
-    Apart_list->SetName("Apart_list");
-    Apart_list->SetParent(Panel7);
-    Apart_list->SetBounds(179, 4, 254, 293);
+    CreateDiaryList();
+    Panel9 = MakeSidePanel(this, Panel7, "Panel9", TAlign::alBottom, 35, TBevelCut::bvNone);
+    Panel11 = MakeSidePanel(this, Panel9, "Panel11", TAlign::alRight, 397, TBevelCut::bvNone);
+    BitBtn1 = MakeBarButton(this, Panel11, "BitBtn1", 143, U("增  加[&A]"),
+                            [this](TObject* S) { BitBtn1Click(S); });
+    button_add = MakeBarButton(this, Panel11, "button_add", 231, U("修  改[&E]"),
+                               [this](TObject* S) { button_addClick(S); });
+    BitBtn2 = MakeBarButton(this, Panel11, "BitBtn2", 319, U("删  除[&D]"),
+                            [this](TObject* S) { BitBtn2Click(S); });
+    Panel10 = MakeSidePanel(this, Panel7, "Panel10", TAlign::alLeft, 169, TBevelCut::bvLowered);
+    CreateDiaryForm();
+}
+
+void Tform_velna::CreateDiaryList() {
+    Apart_list = Make<TListView>(this, Panel7, "Apart_list", Bounds(179, 4, 254, 293));
     SetSongFont(Apart_list);
     Apart_list->SetViewStyle(TViewStyle::vsReport);
     Apart_list->SetGridLines(true);
@@ -49,35 +70,10 @@ void Tform_velna::CreateDiaryView() {
         Apart_listSelectItem(S, I, On);
     };
     Apart_list->OnDblClick = [this](TObject* S) { button_addClick(S); };
+}
 
-    Panel9 = new TPanel(this);
-    Panel9->SetName("Panel9");
-    Panel9->SetParent(Panel7);
-    Panel9->SetHeight(35);
-    Panel9->SetAlign(TAlign::alBottom);
-    Panel9->SetBevelOuter(TBevelCut::bvNone);
-    Panel9->SetCaption(QString());
-    Panel11 = new TPanel(this);
-    Panel11->SetName("Panel11");
-    Panel11->SetParent(Panel9);
-    Panel11->SetWidth(397);
-    Panel11->SetAlign(TAlign::alRight);
-    Panel11->SetBevelOuter(TBevelCut::bvNone);
-    Panel11->SetCaption(QString());
-    BitBtn1 = MakeBarButton(this, Panel11, "BitBtn1", 143, U("增  加[&A]"),
-                            [this](TObject* S) { BitBtn1Click(S); });
-    button_add = MakeBarButton(this, Panel11, "button_add", 231, U("修  改[&E]"),
-                               [this](TObject* S) { button_addClick(S); });
-    BitBtn2 = MakeBarButton(this, Panel11, "BitBtn2", 319, U("删  除[&D]"),
-                            [this](TObject* S) { BitBtn2Click(S); });
-
-    Panel10 = new TPanel(this);
-    Panel10->SetName("Panel10");
-    Panel10->SetParent(Panel7);
-    Panel10->SetWidth(169);
-    Panel10->SetAlign(TAlign::alLeft);
-    Panel10->SetBevelOuter(TBevelCut::bvLowered);
-    Panel10->SetCaption(QString());
+// The entry form on the left: pictures, titles, the text, state and date inputs, confirm.
+void Tform_velna::CreateDiaryForm() {
     Image9 = MakeImage(this, Panel10, "Image9", 0, 0, Panel10->ClientRect().Right,
                        Panel10->ClientRect().Bottom, "diary_form.jpg");
     Image9->SetAlign(TAlign::alClient);
@@ -87,10 +83,7 @@ void Tform_velna::CreateDiaryView() {
     Label25 = MakeLabel(this, Panel10, "Label25", 45, 20, U("第一条日记:"), clRed);
     Label25->SetAutoSize(false);
     Label25->SetBounds(45, 20, 122, 17);
-    Bevel1 = new TBevel(this);
-    Bevel1->SetName("Bevel1");
-    Bevel1->SetParent(Panel10);
-    Bevel1->SetBounds(8, 43, 153, 4);
+    Bevel1 = Make<TBevel>(this, Panel10, "Bevel1", Bounds(8, 43, 153, 4));
     Bevel1->SetShape(TBevelShape::bsTopLine);
     Label19 = MakeLabel(this, Panel10, "Label19", 86, 50, U("例假日记"), clBlack);
     Label22 = MakeLabel(this, Panel10, "Label22", 85, 49, U("例假日记"), clWhite);
@@ -100,34 +93,23 @@ void Tform_velna::CreateDiaryView() {
     Label24->SetVisible(false);
     Label21 = MakeLabel(this, Panel10, "Label21", 8, 72, U("日记内容:"), clRed);
 
-    FlatMemo2 = new TFlatMemo(this);
-    FlatMemo2->SetName("FlatMemo2");
-    FlatMemo2->SetParent(Panel10);
-    FlatMemo2->SetBounds(4, 88, 161, 89);
+    FlatMemo2 = Make<TFlatMemo>(this, Panel10, "FlatMemo2", Bounds(4, 88, 161, 89));
     FlatMemo2->SetScrollBars(TScrollStyle::ssVertical);
     FlatMemo2->SetColorBorder(clGradientActiveCaption);
-    FlatMemo2->SetColorFlat(kMemoColor);
+    FlatMemo2->SetColorFlat(kInputColor);
 
     Label20 = MakeLabel(this, Panel10, "Label20", 4, 190, U("例假状态:"), clRed);
-    FlatComboBox1 = new TFlatComboBox(this);
-    FlatComboBox1->SetName("FlatComboBox1");
-    FlatComboBox1->SetParent(Panel10);
-    FlatComboBox1->SetBounds(66, 186, 98, 21);
+    FlatComboBox1 = Make<TFlatComboBox>(this, Panel10, "FlatComboBox1", Bounds(66, 186, 98, 21));
     FlatComboBox1->Items()->Add(U("正常"));
     FlatComboBox1->Items()->Add(U("不正常"));
     FlatComboBox1->SetItemIndex(-1);
 
     Label23 = MakeLabel(this, Panel10, "Label23", 5, 216, U("例假时间:"), clRed);
-    DateTimePicker2 = new TDateTimePicker(this);
-    DateTimePicker2->SetName("DateTimePicker2");
-    DateTimePicker2->SetParent(Panel10);
-    DateTimePicker2->SetBounds(66, 214, 99, 21);
+    DateTimePicker2 =
+        Make<TDateTimePicker>(this, Panel10, "DateTimePicker2", Bounds(66, 214, 99, 21));
     DateTimePicker2->SetDateFormat(TDTDateFormat::dfShort);
 
-    BitBtn3 = new TFlatButton(this);
-    BitBtn3->SetName("BitBtn3");
-    BitBtn3->SetParent(Panel10);
-    BitBtn3->SetBounds(67, 264, 70, 22);
+    BitBtn3 = Make<TFlatButton>(this, Panel10, "BitBtn3", Bounds(67, 264, 70, 22));
     BitBtn3->SetColor(kConfirmColor);
     BitBtn3->SetColorFocused(clMoneyGreen);
     BitBtn3->SetColorDown(clGradientActiveCaption);
@@ -169,6 +151,7 @@ void Tform_velna::Apart_listSelectItem(TObject*, TListItem* Item, bool Selected)
 }
 
 void Tform_velna::BitBtn1Click(TObject*) {
+    EditedDiaryID.reset();
     Label24->SetCaption(QString());
     Panel7true();
     FlatMemo2->Clear();
@@ -185,6 +168,7 @@ void Tform_velna::button_addClick(TObject*) {
         if (TryStrToDate(e->DateText, date)) DateTimePicker2->SetDate(date);
         FlatComboBox1->SetText(e->Status);
         FlatMemo2->SetText(e->Diary);
+        EditedDiaryID = id;
         Label24->SetCaption(IntToStr(id));
         Label25->SetCaption(EntryTitle(id));
     }
@@ -205,12 +189,11 @@ void Tform_velna::BitBtn3Click(TObject*) {
         return;
     }
     // A failed write ends here with the engine's message; the form stays armed with its text.
-    const QString target = Label24->Caption();
-    if (target.isEmpty())
-        Store().InsertDiary(DateTimePicker2->Date(), FlatComboBox1->Text(), FlatMemo2->Text());
-    else
-        Store().UpdateDiary(StrToInt(target), DateTimePicker2->Date(), FlatComboBox1->Text(),
+    if (EditedDiaryID)
+        Store().UpdateDiary(*EditedDiaryID, DateTimePicker2->Date(), FlatComboBox1->Text(),
                             FlatMemo2->Text());
+    else
+        Store().InsertDiary(DateTimePicker2->Date(), FlatComboBox1->Text(), FlatMemo2->Text());
     Panel7false();
     apart_list_update();
 }

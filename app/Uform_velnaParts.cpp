@@ -12,9 +12,7 @@ void SetSongFont(TControl* Control, int Height, TColor Color) {
 
 TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
                   const QString& Caption, TColor Color) {
-    auto* l = new TLabel(Owner);
-    l->SetName(Name);
-    l->SetParent(Parent);
+    auto* l = Make<TLabel>(Owner, Parent, Name);
     l->SetBounds(Left, Top, l->Width(), l->Height());
     l->SetTransparent(true);
     SetSongFont(l, -13, Color);
@@ -24,19 +22,13 @@ TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int 
 
 TImage* MakeImage(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
                   int Width, int Height, const char* Picture) {
-    auto* i = new TImage(Owner);
-    i->SetName(Name);
-    i->SetParent(Parent);
-    i->SetBounds(Left, Top, Width, Height);
+    auto* i = Make<TImage>(Owner, Parent, Name, Bounds(Left, Top, Width, Height));
     i->Picture()->LoadFromFile(ResourcePath(Picture));
     return i;
 }
 
 TPanel* MakeView(TComponent* Owner, TWinControl* Parent, const char* Name, const QString& Caption) {
-    auto* p = new TPanel(Owner);
-    p->SetName(Name);
-    p->SetParent(Parent);
-    p->SetBounds(143, 56, 438, 336);
+    auto* p = Make<TPanel>(Owner, Parent, Name, kViewBounds);
     p->SetColor(kPanelColor);
     p->SetBevelInner(TBevelCut::bvSpace);
     p->SetBevelOuter(TBevelCut::bvLowered);
@@ -48,10 +40,7 @@ TPanel* MakeView(TComponent* Owner, TWinControl* Parent, const char* Name, const
 TFlatSpeedButton* MakeViewButton(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
                                  int Top, int Width, int Height, const char* Glyph,
                                  const QString& Hint, TNotifyEvent OnClick) {
-    auto* b = new TFlatSpeedButton(Owner);
-    b->SetName(Name);
-    b->SetParent(Parent);
-    b->SetBounds(Left, Top, Width, Height);
+    auto* b = Make<TFlatSpeedButton>(Owner, Parent, Name, Bounds(Left, Top, Width, Height));
     b->SetColor(kButtonFace);
     b->SetColorFocused(clInfoBk);
     b->SetColorDown(clWhite);

@@ -7,9 +7,6 @@
 #include "app/Uform_velnaParts.h"
 #include "platform/FileUtils.h"
 
-#include <QDataStream>
-#include <QIODevice>
-
 using namespace velna;
 
 namespace {
@@ -17,19 +14,14 @@ namespace {
 // The stored outline of the window: the whole 590 x 403 rectangle less its bottom-left pixel,
 // as two rectangles, behind the property's own byte count.
 QByteArray WindowRegionData() {
-    const qint32 words[] = {64, 32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403};
-    QByteArray data;
-    QDataStream out(&data, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    for (qint32 w : words) out << w;
-    return data;
+    return Int32sLE({64, 32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
 }
 
 } // namespace
 
 void Tform_velna::CreateComponents() {
     SetName("form_velna");
-    SetCaption(U("\"Soveli\"女性安全期测试"));
+    SetCaption(U(kWindowTitle));
     SetBorderStyle(TFormBorderStyle::bsNone);
     SetBorderIcons({});
     SetBounds(128, 116, 590, 403);
@@ -44,10 +36,7 @@ void Tform_velna::CreateComponents() {
     OnCreate = [this](TObject* S) { FormCreate(S); };
     OnShow = [this](TObject* S) { FormShow(S); };
 
-    fcImageForm1 = new TfcImageForm(this);
-    fcImageForm1->SetName("fcImageForm1");
-    fcImageForm1->SetParent(this);
-    fcImageForm1->SetBounds(0, 0, 590, 403);
+    fcImageForm1 = Make<TfcImageForm>(this, this, "fcImageForm1", Bounds(0, 0, 590, 403));
     fcImageForm1->SetAlign(TAlign::alClient);
     fcImageForm1->Picture()->LoadFromFile(ResourcePath("window.bmp"));
     fcImageForm1->SetDragTolerance(5);
@@ -97,10 +86,7 @@ void Tform_velna::CreateComponents() {
 }
 
 void Tform_velna::CreateToolBar() {
-    leftPanel = new TPanel(this);
-    leftPanel->SetName("leftPanel");
-    leftPanel->SetParent(this);
-    leftPanel->SetBounds(8, 56, 129, 336);
+    leftPanel = Make<TPanel>(this, this, "leftPanel", Bounds(8, 56, 129, 336));
     leftPanel->SetBevelInner(TBevelCut::bvLowered);
     leftPanel->SetBevelOuter(TBevelCut::bvNone);
     leftPanel->SetBorderWidth(1);
@@ -125,10 +111,7 @@ void Tform_velna::CreateToolBar() {
 
 void Tform_velna::CreateKnowledgeView() {
     Panel3 = MakeView(this, this, "Panel3");
-    FlatMemo1 = new TFlatMemo(this);
-    FlatMemo1->SetName("FlatMemo1");
-    FlatMemo1->SetParent(Panel3);
-    FlatMemo1->SetBounds(8, 8, 329, 321);
+    FlatMemo1 = Make<TFlatMemo>(this, Panel3, "FlatMemo1", Bounds(8, 8, 329, 321));
     FlatMemo1->SetColorBorder(12615808);
     FlatMemo1->SetColorFlat(kPanelColor);
     FlatMemo1->SetParentColor(true);

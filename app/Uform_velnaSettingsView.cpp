@@ -7,15 +7,10 @@ using namespace velna;
 
 namespace {
 
-constexpr TColor kInputColor = 15784392; // RGB 200, 217, 240
-
 template <class TInput>
 TInput* MakeInput(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
                   int Width, int Height) {
-    auto* c = new TInput(Owner);
-    c->SetName(Name);
-    c->SetParent(Parent);
-    c->SetBounds(Left, Top, Width, Height);
+    auto* c = Make<TInput>(Owner, Parent, Name, Bounds(Left, Top, Width, Height));
     c->SetColorBorder(clNavy);
     c->SetEnabled(false);
     return c;
@@ -41,10 +36,7 @@ void EnableInputs(Tform_velna& W, bool Value) {
 void Tform_velna::CreateSettingsView() {
     Panel2 = MakeView(this, this, "Panel2");
 
-    FlatGroupBox6 = new TFlatGroupBox(this);
-    FlatGroupBox6->SetName("FlatGroupBox6");
-    FlatGroupBox6->SetParent(Panel2);
-    FlatGroupBox6->SetBounds(21, 11, 341, 230);
+    FlatGroupBox6 = Make<TFlatGroupBox>(this, Panel2, "FlatGroupBox6", Bounds(21, 11, 341, 230));
     FlatGroupBox6->SetTransparent(true);
     FlatGroupBox6->SetColor(clBtnFace);
     SetSongFont(FlatGroupBox6);
@@ -74,10 +66,7 @@ void Tform_velna::CreateSettingsView() {
     spSkinStdLabel5 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel5", 11, 121, U("例假补充："));
     FlatMemo3 = MakeFlatEditor<TFlatMemo>(this, FlatGroupBox6, "FlatMemo3", 75, 122, 247, 86);
 
-    FlatCheckBox18 = new TFlatCheckBox(this);
-    FlatCheckBox18->SetName("FlatCheckBox18");
-    FlatCheckBox18->SetParent(Panel2);
-    FlatCheckBox18->SetBounds(200, 260, 73, 20);
+    FlatCheckBox18 = Make<TFlatCheckBox>(this, Panel2, "FlatCheckBox18", Bounds(200, 260, 73, 20));
     FlatCheckBox18->SetTransparent(true);
     FlatCheckBox18->SetColorCheck(clRed);
     FlatCheckBox18->SetColorDown(clBlack);
@@ -86,10 +75,7 @@ void Tform_velna::CreateSettingsView() {
     FlatCheckBox18->SetCaption(U("我要修改"));
     FlatCheckBox18->OnClick = [this](TObject* S) { FlatCheckBox18Click(S); };
 
-    FlatButton5 = new TFlatButton(this);
-    FlatButton5->SetName("FlatButton5");
-    FlatButton5->SetParent(Panel2);
-    FlatButton5->SetBounds(291, 259, 70, 22);
+    FlatButton5 = Make<TFlatButton>(this, Panel2, "FlatButton5", Bounds(291, 259, 70, 22));
     FlatButton5->SetColor(kInputColor);
     FlatButton5->SetColorFocused(clMoneyGreen);
     FlatButton5->SetColorDown(clInactiveCaption);

@@ -12,15 +12,13 @@ void Tform_velna::CreateTestView() {
     Panel1 = MakeView(this, this, "Panel1");
     Panel1->SetVisible(true);
     Label1 = MakeLabel(this, Panel1, "Label1", 8, 16, U("上次例假时间："));
-    DateTimePicker1 = new TDateTimePicker(this);
-    DateTimePicker1->SetName("DateTimePicker1");
-    DateTimePicker1->SetParent(Panel1);
-    DateTimePicker1->SetBounds(112, 13, 145, 21);
+    DateTimePicker1 =
+        Make<TDateTimePicker>(this, Panel1, "DateTimePicker1", Bounds(112, 13, 145, 21));
     SetSongFont(DateTimePicker1);
     DateTimePicker1->OnChange = [this](TObject* S) { DateTimePicker1Change(S); };
     Label2 = MakeLabel(this, Panel1, "Label2", 9, 40, U("今日概况："));
     Label26 = MakeLabel(this, Panel1, "Label26", 67, 40, QString(), clNavy);
-    Label3 = MakeLabel(this, Panel1, "Label3", 139, 40, U(cycle::InitialStatusCaption));
+    Label3 = MakeLabel(this, Panel1, "Label3", 139, 40, U(Status.Text));
     FlatSpeedButton6 =
         MakeViewButton(this, Panel1, "FlatSpeedButton6", 352, 5, 81, 65, "btn_detail.bmp",
                        U("详细资料"), [this](TObject* S) { FlatSpeedButton6Click(S); });
@@ -37,10 +35,7 @@ void Tform_velna::CreateTestView() {
         SortGrid2GetCellFormat(S, C, R, St, F, Cb, Co, E);
     };
 
-    Panel5 = new TPanel(this);
-    Panel5->SetName("Panel5");
-    Panel5->SetParent(Panel1);
-    Panel5->SetBounds(352, 73, 81, 256);
+    Panel5 = Make<TPanel>(this, Panel1, "Panel5", Bounds(352, 73, 81, 256));
     Panel5->SetBorderStyle(TBorderStyle::bsSingle);
     Panel5->SetCtl3D(false);
     Panel5->SetBevelOuter(TBevelCut::bvNone);
@@ -57,10 +52,7 @@ void Tform_velna::CreateTestView() {
 }
 
 TSortGrid* Tform_velna::MakeCalendar(const char* Name, int Top) {
-    auto* g = new TSortGrid(this);
-    g->SetName(Name);
-    g->SetParent(Panel1);
-    g->SetBounds(12, Top, 332, 121);
+    auto* g = Make<TSortGrid>(this, Panel1, Name, Bounds(12, Top, 332, 121));
     g->SetColCount(cycle::CalendarColumns);
     g->SetRowCount(cycle::CalendarWeekRows + 1);
     g->SetFixedCols(0);
@@ -103,60 +95,53 @@ void Tform_velna::FillCalendar(TSortGrid* Grid, int FirstWeekDay, int Days) {
         }
 }
 
-void Tform_velna::ColourDay(TSortGrid* Grid, int Col, int Row, TFormatOptions& FormatOptions,
-                            bool Next) {
-    if (Row < 1 || Row > cycle::CalendarWeekRows) return;
-    int day = 0;
-    if (!TryStrToInt(Grid->CellText(Col, Row), day)) return;
-    int y = 0, m = 0, d = 0;
-    DecodeDate(PickedDate, y, m, d);
-    cycle::YearMonth month{y, m};
-    if (Next) month = cycle::NextMonth(month);
+void Tform_velna::ColourDay(const TCalendarMonth& Shown, int Col, int Row,
+                            TFormatOptions& FormatOptions, const cycle::CycleShifts& Shifts) {
+    // Before the first pick the calendars hold no days.
+    if (Shown.Days == 0 || Row < 1 || Row > cycle::CalendarWeekRows) return;
+    const int day = cycle::DayAt(Shown.FirstWeekDay, Shown.Days, Row, Col);
     TDateTime date = 0;
-    if (!TryEncodeDate(month.Year, month.Month, day, date)) return;
-    const cycle::CycleShifts& shifts =
-        Next ? cycle::SecondCalendarShifts : cycle::FirstCalendarShifts;
-    FormatOptions.Font->SetColor(TColor(cycle::DayColor(date, Phases, CycleLength, shifts)));
+    if (day == 0 || !TryEncodeDate(Shown.Month.Year, Shown.Month.Month, day, date)) return;
+    FormatOptions.Font->SetColor(TColor(cycle::DayColor(date, Phases, Shifts)));
 }
 
 void Tform_velna::SortGrid1GetCellFormat(TObject*, int Col, int Row, TGridDrawState,
                                          TFormatOptions& FormatOptions, bool&, bool&, bool&) {
-    ColourDay(SortGrid1, Col, Row, FormatOptions, false);
+    ColourDay(CalendarMonths[0], Col, Row, FormatOptions, cycle::FirstCalendarShifts);
 }
 
 void Tform_velna::SortGrid2GetCellFormat(TObject*, int Col, int Row, TGridDrawState,
                                          TFormatOptions& FormatOptions, bool&, bool&, bool&) {
-    ColourDay(SortGrid2, Col, Row, FormatOptions, true);
+    ColourDay(CalendarMonths[1], Col, Row, FormatOptions, cycle::SecondCalendarShifts);
 }
 
 void Tform_velna::DateTimePicker1Change(TObject*) {
     // 1. Empty day rows.
     for (TSortGrid* g : {SortGrid1, SortGrid2})
         for (int r = 1; r < g->RowCount(); ++r) g->RowStrings(r)->Clear();
-    PickedDate = DateTimePicker1->Date();
+    const TDateTime picked = DateTimePicker1->Date();
     int y = 0, m = 0, d = 0;
-    DecodeDate(PickedDate, y, m, d);
-    const cycle::YearMonth month{y, m};
-    const cycle::YearMonth next = cycle::NextMonth(month);
-    DaysInMonth = MonthDays(month.Year, month.Month);
-    DaysInNextMonth = MonthDays(next.Year, next.Month);
-    Label7->SetCaption(U(cycle::MonthCaption(month)));
-    Label8->SetCaption(U(cycle::MonthCaption(next)));
-    Phases = cycle::ComputePhases(PickedDate, CycleLength);
+    DecodeDate(picked, y, m, d);
+    const cycle::YearMonth months[] = {{y, m}, cycle::NextMonth({y, m})};
+    for (size_t i = 0; i < CalendarMonths.size(); ++i) {
+        const cycle::YearMonth ym = months[i];
+        CalendarMonths[i] = {ym, DayOfWeek(EncodeDate(ym.Year, ym.Month, 1)),
+                             MonthDays(ym.Year, ym.Month)};
+    }
+    Label7->SetCaption(U(cycle::MonthCaption(CalendarMonths[0].Month)));
+    Label8->SetCaption(U(cycle::MonthCaption(CalendarMonths[1].Month)));
+    Phases = cycle::ComputePhases(picked, Phases.CycleLength);
     WriteStatus();
     // 6. The day numbers.
-    FillCalendar(SortGrid1, DayOfWeek(EncodeDate(month.Year, month.Month, 1)), DaysInMonth);
-    FillCalendar(SortGrid2, DayOfWeek(EncodeDate(next.Year, next.Month, 1)), DaysInNextMonth);
+    FillCalendar(SortGrid1, CalendarMonths[0].FirstWeekDay, CalendarMonths[0].Days);
+    FillCalendar(SortGrid2, CalendarMonths[1].FirstWeekDay, CalendarMonths[1].Days);
 }
 
 void Tform_velna::WriteStatus() {
-    const cycle::StatusLine before{Utf8(Label3->Caption()), uint32_t(Label3->Font()->Color()),
-                                   Label3->Width()};
-    const cycle::StatusLine after =
-        cycle::TodayStatus(before, Phases, CycleLength, DateOf(Env().Now()));
-    Label3->SetCaption(U(after.Text));
-    Label3->Font()->SetColor(TColor(after.FontColor));
-    Label3->SetWidth(after.Width);
+    Status = cycle::TodayStatus(Status, Phases, DateOf(Env().Now()));
+    Label3->SetCaption(U(Status.Text));
+    Label3->Font()->SetColor(TColor(Status.FontColor));
+    Label3->SetWidth(Status.Width);
 }
 
 void Tform_velna::FlatSpeedButton1Click(TObject*) {

@@ -2,6 +2,7 @@
 
 #include "app/Texts.h"
 #include "app/Uform_velna.h"
+#include "app/Uform_velnaParts.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     Application->Initialize();
-    Application->SetTitle(U("\"Soveli\"女性安全期测试"));
+    Application->SetTitle(U(velna::kWindowTitle));
     Application->CreateForm(form_velna);
     return Application->Run();
 }

@@ -10,7 +10,7 @@ template <class TBase> THoverTimer& TFlatButtonBase<TBase>::Hover() {
 
 template <class TBase>
 TFlatButtonBase<TBase>::TFlatButtonBase(TComponent* AOwner)
-    : TBase(AOwner), FColorFocused(clFlatFace), FColorDown(clFlatDown), FColorBorder(clFlatBorder),
+    : TBase(AOwner), TFlatStateColors(*this, clFlatFace, clFlatDown, clFlatBorder),
       FColorHighLight(clWhite), FColorShadow(clBlack) {
     this->SetBounds(0, 0, 25, 25);
     this->ControlStyle() = {TControlStyleItem::csCaptureMouse, TControlStyleItem::csDoubleClicks};
@@ -25,35 +25,8 @@ template <class TBase> TFlatButtonBase<TBase>::~TFlatButtonBase() {
     Hover().RemoveInstance(this);
 }
 
-template <class TBase> void TFlatButtonBase<TBase>::SetColorField(TColor& Field, TColor Value) {
-    Field = Value;
-    this->Invalidate();
-}
-
-template <class TBase>
-void TFlatButtonBase<TBase>::SetAdvColorField(TAdvColors& Field, TAdvColors Value) {
-    Field = Value;
-    CalcAdvColors();
-    this->Invalidate();
-}
-
-template <class TBase> void TFlatButtonBase<TBase>::CalcAdvColors() {
-    if (!FUseAdvColors) return;
-    const TColor c = this->Color();
-    FColorFocused = CalcAdvancedColor(c, FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
-    FColorDown = CalcAdvancedColor(c, FColorDown, FAdvColorDown, TColorCalcType::darken);
-    FColorBorder = CalcAdvancedColor(c, FColorBorder, FAdvColorBorder, TColorCalcType::darken);
-}
-
-template <class TBase> void TFlatButtonBase<TBase>::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    this->SetParentColor(Value);
-    CalcAdvColors();
-    this->Invalidate();
-}
-
 template <class TBase> void TFlatButtonBase<TBase>::SetTransparentMode(TFlatTransparentMode Value) {
+    if (FTransparentMode == Value) return;
     FTransparentMode = Value;
     this->Invalidate();
 }
@@ -179,11 +152,7 @@ template <class TBase> void TFlatButtonBase<TBase>::WndProc(TMessage& Message) {
     case CM_PARENTCOLORCHANGED:
     case CM_SYSCOLORCHANGE:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TBase::WndProc(Message);
-        if (FUseAdvColors) {
-            this->SetParentColor(true);
-            CalcAdvColors();
-        }
-        this->Invalidate();
+        FollowParentColor();
         return;
     case CM_MOUSEENTER:
         TBase::WndProc(Message);

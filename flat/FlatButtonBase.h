@@ -3,6 +3,7 @@
 // the four-state machine, latching groups, hover by polling and the painting steps. The class
 // is instantiated once over each base, so each button class has its own hover timer.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 #include "flat/HoverTimer.h"
 
@@ -13,29 +14,16 @@
 enum class TFlatTransparentMode { tmAlways, tmNotFocused, tmNone };
 enum class TFlatButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
-template <class TBase> class TFlatButtonBase : public TBase, protected THoverClient {
+template <class TBase>
+class TFlatButtonBase : public TBase, protected THoverClient, public TFlatStateColors {
 public:
     explicit TFlatButtonBase(TComponent* AOwner);
     ~TFlatButtonBase() override;
 
-    TColor ColorFocused() const { return FColorFocused; }
-    void SetColorFocused(TColor Value) { SetColorField(FColorFocused, Value); }
-    TColor ColorDown() const { return FColorDown; }
-    void SetColorDown(TColor Value) { SetColorField(FColorDown, Value); }
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
     TColor ColorHighLight() const { return FColorHighLight; }
-    void SetColorHighLight(TColor Value) { SetColorField(FColorHighLight, Value); }
+    void SetColorHighLight(TColor Value) { SetStateColor(FColorHighLight, Value); }
     TColor ColorShadow() const { return FColorShadow; }
-    void SetColorShadow(TColor Value) { SetColorField(FColorShadow, Value); }
-    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
-    void SetAdvColorFocused(TAdvColors Value) { SetAdvColorField(FAdvColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdvColorDown; }
-    void SetAdvColorDown(TAdvColors Value) { SetAdvColorField(FAdvColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value) { SetAdvColorField(FAdvColorBorder, Value); }
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool Value);
+    void SetColorShadow(TColor Value) { SetStateColor(FColorShadow, Value); }
     TFlatTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TFlatTransparentMode Value);
 
@@ -92,22 +80,17 @@ protected:
     void SetMouseInFlag(bool Value) { FMouseIn = Value; }
     void SetStateValue(TFlatButtonState Value) { FState = Value; }
     void UpdateTracking();
-    void CalcAdvColors();
 
     static THoverTimer& Hover();
 
 private:
-    void SetColorField(TColor& Field, TColor Value);
-    void SetAdvColorField(TAdvColors& Field, TAdvColors Value);
     void UpdateExclusive();
     void ButtonPressed(TMessage& Message);
     bool HasFill(TColor& Fill) const;
     void DrawGlyph(TCanvas& Canvas, TPoint Pos);
     bool InsideForRelease(int X, int Y) const;
 
-    TColor FColorFocused, FColorDown, FColorBorder, FColorHighLight, FColorShadow;
-    TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    TColor FColorHighLight, FColorShadow;
     TFlatTransparentMode FTransparentMode = TFlatTransparentMode::tmNone;
     int FGroupIndex = 0;
     bool FDown = false;

@@ -1,10 +1,8 @@
 #include "flat/FlatEditBase.h"
 
+#include "platform/ControlPaint.h"
 #include "platform/Forms.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <type_traits>
 
 namespace {
@@ -22,17 +20,20 @@ template <class TBase> TFlatEditBase<TBase>::TFlatEditBase(TComponent* AOwner) :
 }
 
 template <class TBase> void TFlatEditBase<TBase>::SetColorFlat(TColor Value) {
+    if (FColorFlat == Value && !FParentColor) return;
     FColorFlat = Value;
     FParentColor = false;
     RedrawFrame();
 }
 
 template <class TBase> void TFlatEditBase<TBase>::SetColorFocused(TColor Value) {
+    if (FColorFocused == Value) return;
     FColorFocused = Value;
     RedrawFrame();
 }
 
 template <class TBase> void TFlatEditBase<TBase>::SetColorBorder(TColor Value) {
+    if (FColorBorder == Value) return;
     FColorBorder = Value;
     RedrawFrame();
 }
@@ -46,42 +47,24 @@ template <class TBase> void TFlatEditBase<TBase>::SetParentColor(bool Value) {
     }
 }
 
-template <class TBase> void TFlatEditBase<TBase>::SetAdvColorFocused(TAdvColors Value) {
-    FAdvColorFocused = Value;
-    if (FUseAdvColors) {
-        CalcAdvColors();
-        RedrawFrame();
-    }
-}
-
-template <class TBase> void TFlatEditBase<TBase>::SetAdvColorBorder(TAdvColors Value) {
-    FAdvColorBorder = Value;
-    if (FUseAdvColors) {
-        CalcAdvColors();
-        RedrawFrame();
-    }
-}
-
-template <class TBase> void TFlatEditBase<TBase>::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    SetParentColor(Value);
-    CalcAdvColors();
+template <class TBase>
+void TFlatEditBase<TBase>::SetAdvColor(const TColor& Color, TAdvColors Value) {
+    if (!FAdv.SetPercent(Color, Value) || !FAdv.Use()) return;
+    FAdv.Calc(FColorFlat);
     RedrawFrame();
 }
 
-template <class TBase> void TFlatEditBase<TBase>::CalcAdvColors() {
-    if (!FUseAdvColors) return;
-    FColorFocused =
-        CalcAdvancedColor(FColorFlat, FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
-    FColorBorder =
-        CalcAdvancedColor(FColorFlat, FColorBorder, FAdvColorBorder, TColorCalcType::darken);
+template <class TBase> void TFlatEditBase<TBase>::SetUseAdvColors(bool Value) {
+    if (!FAdv.SetUse(Value)) return;
+    SetParentColor(Value);
+    FAdv.Calc(FColorFlat);
+    RedrawFrame();
 }
 
 template <class TBase> void TFlatEditBase<TBase>::TakeParentColor() {
-    if (FUseAdvColors) {
+    if (FAdv.Use()) {
         if (this->Parent()) FColorFlat = this->Parent()->Color();
-        CalcAdvColors();
+        FAdv.Calc(FColorFlat);
     } else if (FParentColor && this->Parent()) {
         FColorFlat = this->Parent()->Color();
     }
@@ -102,20 +85,12 @@ template <class TBase> void TFlatEditBase<TBase>::ApplyLook() {
     TBase::ApplyLook();
     // Room for the frame, which is painted over the widget's edge after Qt's own painting; the
     // memo's scroll bars go inside it too.
-    if constexpr (std::is_base_of_v<TCustomMemo, TBase>) {
-        this->Memo()->setFrameStyle(QFrame::Box | QFrame::Plain);
-        this->Memo()->setLineWidth(kFrame);
-    } else {
-        this->Handle()->setContentsMargins(kFrame, kFrame, kFrame, kFrame);
-    }
+    this->SetFrameSpace(kFrame);
 }
 
-template <class TBase> void TFlatEditBase<TBase>::PaintFrame() {
+template <class TBase> void TFlatEditBase<TBase>::PaintFrame(TCanvas& c) {
     // The face colour of the last redraw, which Qt's background already shows.
     const TColor face = this->Color();
-    QPainter painter(this->Handle());
-    TCanvas c;
-    c.BeginPaint(&painter, QRegion());
     TRect r = Rect(0, 0, this->Width(), this->Height());
     c.Brush()->SetColor(FColorBorder);
     c.FrameRect(r);
@@ -128,12 +103,11 @@ template <class TBase> void TFlatEditBase<TBase>::PaintFrame() {
         if (this->ScrollBars() == TScrollStyle::ssBoth)
             c.FillRect(Rect(r.Right - 17, r.Bottom - 17, r.Right - 1, r.Bottom - 1));
     }
-    c.EndPaint();
 }
 
 template <class TBase> void TFlatEditBase<TBase>::AdjustHeight() {
     if constexpr (!std::is_base_of_v<TCustomMemo, TBase>)
-        this->SetHeight(QFontMetrics(this->Font()->ToQFont()).height() + 6);
+        this->SetHeight(this->Font()->LineHeight() + 2 * kFrame);
 }
 
 template <class TBase> void TFlatEditBase<TBase>::Loaded() {
@@ -145,7 +119,7 @@ template <class TBase> void TFlatEditBase<TBase>::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_PAINT:
         TBase::WndProc(Message);
-        PaintFrame();
+        PaintOverControl(this, [this](TCanvas& Canvas) { PaintFrame(Canvas); });
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

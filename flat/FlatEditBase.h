@@ -3,6 +3,7 @@
 // three-pixel frame (one pixel of border, two of face colour) whose face colour switches to the
 // highlight colour while the control has the focus or the mouse is over it.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 
 #include "platform/Mask.h"
@@ -21,11 +22,11 @@ public:
     // The control's own flag: while set, ColorFlat follows the parent's Color.
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
-    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
-    void SetAdvColorFocused(TAdvColors Value);
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value);
-    bool UseAdvColors() const { return FUseAdvColors; }
+    TAdvColors AdvColorFocused() const { return FAdv.Percent(FColorFocused); }
+    void SetAdvColorFocused(TAdvColors Value) { SetAdvColor(FColorFocused, Value); }
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { SetAdvColor(FColorBorder, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
     void SetUseAdvColors(bool Value);
 
     // Focused, or hovered while the focused control is not of this same class.
@@ -39,8 +40,8 @@ protected:
     void RedrawFrame();
 
 private:
-    void PaintFrame();
-    void CalcAdvColors();
+    void PaintFrame(TCanvas& Canvas);
+    void SetAdvColor(const TColor& Color, TAdvColors Value);
     void TakeParentColor();
     void AdjustHeight();
 
@@ -48,7 +49,8 @@ private:
     TColor FColorFocused = clWhite;
     TColor FColorBorder = 0x8396A0;
     bool FParentColor = true;
-    TAdvColors FAdvColorFocused = 10, FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    // Worked out from ColorFlat.
+    TFlatAdvColors FAdv{{&FColorFocused, 10, TColorCalcType::lighten},
+                        {&FColorBorder, 50, TColorCalcType::darken}};
     bool FMouseIn = false;
 };

@@ -2,8 +2,6 @@
 
 #include "flat/HSLUtils.h"
 
-#include <QWidget>
-
 void Frame3DBorder(TCanvas& Canvas, TRect Rect, TColor TopColor, TColor BottomColor, int Width) {
     Frame3D(Canvas, Rect, TopColor, BottomColor, Width);
 }
@@ -110,16 +108,11 @@ void DrawParentImage(TControl* Control, TCanvas& Canvas) {
     if (!parent) return;
     TRect area;
     if (!IntersectRect(area, Control->BoundsRect(), parent->ClientRect())) return;
-    // The parent paints itself (background and graphic children) into an image; its windowed
-    // children, this control among them, stay out.
-    QImage image(area.Width(), area.Height(), QImage::Format_RGB32);
-    image.fill(ToQColor(parent->Color()));
-    parent->Handle()->render(&image, QPoint(0, 0),
-                             QRegion(area.Left, area.Top, area.Width(), area.Height()),
-                             QWidget::DrawWindowBackground);
+    // The parent paints itself (background and graphic children); its windowed children, this
+    // control among them, stay out.
     TRect dest = area;
     OffsetRect(dest, -Control->Left(), -Control->Top());
-    Canvas.DrawImage(dest, image, Rect(0, 0, area.Width(), area.Height()));
+    parent->PaintAreaTo(area, parent->Color(), Canvas, dest);
 }
 
 TColor CalcAdvancedColor(TColor ParentColor, TColor Fallback, TAdvColors Percent,

@@ -9,6 +9,7 @@ TFlatButton::TFlatButton(TComponent* AOwner) : TFlatButtonBase(AOwner) {
 }
 
 void TFlatButton::SetDefault(bool Value) {
+    if (FDefault == Value) return;
     FDefault = Value;
     if (HandleAllocated())
         if (TCustomForm* f = GetParentForm(this))

@@ -8,8 +8,8 @@ THoverTimer& TFlatCheckBox::Hover() {
 }
 
 TFlatCheckBox::TFlatCheckBox(TComponent* AOwner)
-    : TCustomControl(AOwner), FColorFocused(clWhite), FColorDown(clFlatDown), FColorCheck(clBlack),
-      FColorBorder(clFlatBorder) {
+    : TCustomControl(AOwner), TFlatStateColors(*this, clWhite, clFlatDown, clFlatBorder),
+      FColorCheck(clBlack) {
     // OnClick comes from changes of Checked only, not from the framework's click on release.
     ControlStyle().Exclude(TControlStyleItem::csClickEvents);
     SetColor(clFlatFace);
@@ -24,34 +24,6 @@ TFlatCheckBox::~TFlatCheckBox() {
     Hover().RemoveInstance(this);
 }
 
-void TFlatCheckBox::SetColorField(TColor& Field, TColor Value) {
-    Field = Value;
-    Invalidate();
-}
-
-void TFlatCheckBox::SetAdvColorField(TAdvColors& Field, TAdvColors Value) {
-    Field = Value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatCheckBox::CalcAdvColors() {
-    if (!FUseAdvColors) return;
-    FColorFocused =
-        CalcAdvancedColor(Color(), FColorFocused, FAdvColorFocused, TColorCalcType::lighten);
-    FColorDown = CalcAdvancedColor(Color(), FColorDown, FAdvColorDown, TColorCalcType::darken);
-    FColorBorder =
-        CalcAdvancedColor(Color(), FColorBorder, FAdvColorBorder, TColorCalcType::darken);
-}
-
-void TFlatCheckBox::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    SetParentColor(Value);
-    CalcAdvColors();
-    Invalidate();
-}
-
 void TFlatCheckBox::SetChecked(bool Value) {
     if (FChecked == Value) return;
     FChecked = Value;
@@ -60,11 +32,13 @@ void TFlatCheckBox::SetChecked(bool Value) {
 }
 
 void TFlatCheckBox::SetTransparent(bool Value) {
+    if (FTransparent == Value) return;
     FTransparent = Value;
     Invalidate();
 }
 
 void TFlatCheckBox::SetLayout(TCheckBoxLayout Value) {
+    if (FLayout == Value) return;
     FLayout = Value;
     Invalidate();
 }
@@ -166,11 +140,7 @@ void TFlatCheckBox::WndProc(TMessage& Message) {
     case CM_SYSCOLORCHANGE:
     case CM_PARENTCOLORCHANGED:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TCustomControl::WndProc(Message);
-        if (FUseAdvColors) {
-            SetParentColor(true);
-            CalcAdvColors();
-        }
-        Invalidate();
+        FollowParentColor();
         return;
     case WM_MOVE:
     case WM_SIZE:

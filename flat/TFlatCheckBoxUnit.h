@@ -2,6 +2,7 @@
 // The flat check box: an 11 x 11 square with a drawn check mark and a word-wrapped caption; the
 // square shows hover (polled, as the flat buttons do), focus and press.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 #include "flat/HoverTimer.h"
 
@@ -9,7 +10,7 @@
 
 enum class TCheckBoxLayout { checkboxLeft, checkboxRight };
 
-class TFlatCheckBox : public TCustomControl, protected THoverClient {
+class TFlatCheckBox : public TCustomControl, protected THoverClient, public TFlatStateColors {
 public:
     explicit TFlatCheckBox(TComponent* AOwner);
     ~TFlatCheckBox() override;
@@ -20,22 +21,8 @@ public:
     void SetTransparent(bool Value);
     TCheckBoxLayout Layout() const { return FLayout; }
     void SetLayout(TCheckBoxLayout Value);
-    TColor ColorFocused() const { return FColorFocused; }
-    void SetColorFocused(TColor Value) { SetColorField(FColorFocused, Value); }
-    TColor ColorDown() const { return FColorDown; }
-    void SetColorDown(TColor Value) { SetColorField(FColorDown, Value); }
     TColor ColorCheck() const { return FColorCheck; }
-    void SetColorCheck(TColor Value) { SetColorField(FColorCheck, Value); }
-    TColor ColorBorder() const { return FColorBorder; }
-    void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
-    TAdvColors AdvColorFocused() const { return FAdvColorFocused; }
-    void SetAdvColorFocused(TAdvColors Value) { SetAdvColorField(FAdvColorFocused, Value); }
-    TAdvColors AdvColorDown() const { return FAdvColorDown; }
-    void SetAdvColorDown(TAdvColors Value) { SetAdvColorField(FAdvColorDown, Value); }
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value) { SetAdvColorField(FAdvColorBorder, Value); }
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool Value);
+    void SetColorCheck(TColor Value) { SetStateColor(FColorCheck, Value); }
 
     bool MouseInControl() const { return FMouseIn; }
     // The square, in client coordinates.
@@ -55,9 +42,6 @@ protected:
 
 private:
     static THoverTimer& Hover();
-    void SetColorField(TColor& Field, TColor Value);
-    void SetAdvColorField(TAdvColors& Field, TAdvColors Value);
-    void CalcAdvColors();
     void DrawSquare(TCanvas& Canvas);
     void DrawCaption(TCanvas& Canvas);
     void RedrawSquare() { InvalidateRect(SquareRect()); }
@@ -65,9 +49,7 @@ private:
     bool FChecked = false;
     bool FTransparent = false;
     TCheckBoxLayout FLayout = TCheckBoxLayout::checkboxLeft;
-    TColor FColorFocused, FColorDown, FColorCheck, FColorBorder;
-    TAdvColors FAdvColorFocused = 10, FAdvColorDown = 10, FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    TColor FColorCheck;
     bool FMouseIn = false;
     bool FMouseDown = false;
     bool FFocused = false;

@@ -1,6 +1,6 @@
 #include "flat/TFlatComboBoxUnit.h"
 
-#include <QLineEdit>
+#include "platform/ControlPaint.h"
 
 TFlatComboBox::TFlatComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {
     ControlStyle().Exclude(TControlStyleItem::csFixedHeight);
@@ -9,35 +9,25 @@ TFlatComboBox::TFlatComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {
 }
 
 void TFlatComboBox::SetColorField(TColor& Field, TColor Value) {
+    if (Field == Value) return;
     Field = Value;
     Invalidate();
 }
 
-void TFlatComboBox::SetAdvColorBorder(TAdvColors Value) {
-    FAdvColorBorder = Value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatComboBox::SetAdvColorArrowBackground(TAdvColors Value) {
-    FAdvColorArrowBackground = Value;
+void TFlatComboBox::SetAdvColor(const TColor& Color, TAdvColors Value) {
+    if (!FAdv.SetPercent(Color, Value)) return;
     CalcAdvColors();
     Invalidate();
 }
 
 void TFlatComboBox::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
+    if (!FAdv.SetUse(Value)) return;
     CalcAdvColors();
     Invalidate();
 }
 
 void TFlatComboBox::CalcAdvColors() {
-    if (!FUseAdvColors || !Parent()) return;
-    const TColor base = Parent()->Color();
-    FColorBorder = CalcAdvancedColor(base, FColorBorder, FAdvColorBorder, TColorCalcType::darken);
-    FColorArrowBackground = CalcAdvancedColor(base, FColorArrowBackground, FAdvColorArrowBackground,
-                                              TColorCalcType::darken);
+    if (Parent()) FAdv.Calc(Parent()->Color());
 }
 
 TRect TFlatComboBox::ButtonRect() const {
@@ -49,8 +39,7 @@ TRect TFlatComboBox::FrameRect() const {
 }
 
 void TFlatComboBox::EditorLayoutChanged() {
-    const QRect wanted(3, 3, ClientWidth() - kButtonWidth - 8, Height() - 6);
-    if (QLineEdit* e = Combo()->lineEdit(); e && e->geometry() != wanted) e->setGeometry(wanted);
+    PlaceEditField(Bounds(3, 3, ClientWidth() - kButtonWidth - 8, Height() - 6));
 }
 
 void TFlatComboBox::DrawFrame(TCanvas& Canvas) {
@@ -127,11 +116,7 @@ void TFlatComboBox::WndProc(TMessage& Message) {
         // Everything but the edit field (a child widget that paints itself) is drawn here;
         // Qt's own frame and button never show. Qt may have placed the edit field again since.
         EditorLayoutChanged();
-        QPainter painter(Combo());
-        TCanvas canvas;
-        canvas.BeginPaint(&painter, QRegion());
-        Paint(canvas);
-        canvas.EndPaint();
+        PaintOverControl(this, [this](TCanvas& Canvas) { Paint(Canvas); });
         Message.Result = 0;
         return;
     }

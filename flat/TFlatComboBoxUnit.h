@@ -3,6 +3,7 @@
 // with a flat drop-down button (arrow up while the list is open, embossed when disabled) and a
 // list painted in Color.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 
 #include "platform/ComboBox.h"
@@ -17,11 +18,11 @@ public:
     void SetColorArrowBackground(TColor Value) { SetColorField(FColorArrowBackground, Value); }
     TColor ColorBorder() const { return FColorBorder; }
     void SetColorBorder(TColor Value) { SetColorField(FColorBorder, Value); }
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value);
-    TAdvColors AdvColorArrowBackground() const { return FAdvColorArrowBackground; }
-    void SetAdvColorArrowBackground(TAdvColors Value);
-    bool UseAdvColors() const { return FUseAdvColors; }
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { SetAdvColor(FColorBorder, Value); }
+    TAdvColors AdvColorArrowBackground() const { return FAdv.Percent(FColorArrowBackground); }
+    void SetAdvColorArrowBackground(TAdvColors Value) { SetAdvColor(FColorArrowBackground, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
     void SetUseAdvColors(bool Value);
 
     // Window coordinates of the drop-down button as drawn, and of the outer frame.
@@ -37,6 +38,8 @@ protected:
 private:
     static constexpr int kButtonWidth = 11;
     void SetColorField(TColor& Field, TColor Value);
+    void SetAdvColor(const TColor& Color, TAdvColors Value);
+    // From the parent's colour; nothing without a parent.
     void CalcAdvColors();
     void Paint(TCanvas& Canvas);
     void DrawFrame(TCanvas& Canvas);
@@ -46,6 +49,6 @@ private:
     TColor FColorArrow = clBlack;
     TColor FColorArrowBackground = 0xC5D6D9;
     TColor FColorBorder = 0x8396A0;
-    TAdvColors FAdvColorBorder = 50, FAdvColorArrowBackground = 10;
-    bool FUseAdvColors = false;
+    TFlatAdvColors FAdv{{&FColorBorder, 50, TColorCalcType::darken},
+                        {&FColorArrowBackground, 10, TColorCalcType::darken}};
 };

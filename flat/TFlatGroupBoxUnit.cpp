@@ -13,38 +13,21 @@ TFlatGroupBox::TFlatGroupBox(TComponent* AOwner)
 }
 
 void TFlatGroupBox::SetTransparent(bool Value) {
+    if (FTransparent == Value) return;
     FTransparent = Value;
     Invalidate();
 }
 
 void TFlatGroupBox::SetColorBorder(TColor Value) {
+    if (FColorBorder == Value) return;
     FColorBorder = Value;
     Invalidate();
 }
 
 void TFlatGroupBox::SetBorder(TGroupBoxBorder Value) {
+    if (FBorder == Value) return;
     FBorder = Value;
     Invalidate();
-}
-
-void TFlatGroupBox::SetAdvColorBorder(TAdvColors Value) {
-    FAdvColorBorder = Value;
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatGroupBox::SetUseAdvColors(bool Value) {
-    if (FUseAdvColors == Value) return;
-    FUseAdvColors = Value;
-    SetParentColor(Value);
-    CalcAdvColors();
-    Invalidate();
-}
-
-void TFlatGroupBox::CalcAdvColors() {
-    if (FUseAdvColors)
-        FColorBorder =
-            CalcAdvancedColor(Color(), FColorBorder, FAdvColorBorder, TColorCalcType::darken);
 }
 
 void TFlatGroupBox::Paint() {
@@ -111,11 +94,7 @@ void TFlatGroupBox::WndProc(TMessage& Message) {
     case CM_SYSCOLORCHANGE:
     case CM_PARENTCOLORCHANGED:
         if (Message.Msg == CM_PARENTCOLORCHANGED) TCustomControl::WndProc(Message);
-        if (FUseAdvColors) {
-            SetParentColor(true);
-            CalcAdvColors();
-        }
-        Invalidate();
+        FAdv.ParentColorChanged(*this);
         return;
     case WM_MOVE:
     case WM_SIZE:

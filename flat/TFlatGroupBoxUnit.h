@@ -1,6 +1,7 @@
 #pragma once
 // The flat group box: a one-pixel frame (or only its top line) broken by the caption.
 
+#include "flat/FlatAdvColors.h"
 #include "flat/FlatUtilitys.h"
 
 #include "platform/Controls.h"
@@ -17,20 +18,18 @@ public:
     void SetColorBorder(TColor Value);
     TGroupBoxBorder Border() const { return FBorder; }
     void SetBorder(TGroupBoxBorder Value);
-    TAdvColors AdvColorBorder() const { return FAdvColorBorder; }
-    void SetAdvColorBorder(TAdvColors Value);
-    bool UseAdvColors() const { return FUseAdvColors; }
-    void SetUseAdvColors(bool Value);
+    TAdvColors AdvColorBorder() const { return FAdv.Percent(FColorBorder); }
+    void SetAdvColorBorder(TAdvColors Value) { FAdv.SetPercentOn(*this, FColorBorder, Value); }
+    bool UseAdvColors() const { return FAdv.Use(); }
+    void SetUseAdvColors(bool Value) { FAdv.SetUseOn(*this, Value); }
 
 protected:
     void Paint() override;
     void WndProc(TMessage& Message) override;
 
 private:
-    void CalcAdvColors();
     bool FTransparent = false;
     TColor FColorBorder;
     TGroupBoxBorder FBorder = TGroupBoxBorder::brFull;
-    TAdvColors FAdvColorBorder = 50;
-    bool FUseAdvColors = false;
+    TFlatAdvColors FAdv{{&FColorBorder, 50, TColorCalcType::darken}};
 };

@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include "platform/FocusDots.h"
 #include "platform/Graphics.h"
 
 #include <QFontMetrics>
@@ -363,17 +364,7 @@ void TCanvas::DrawFocusRect(const TRect& R) {
     if (Session s{*this}) {
         // Every other pixel of the outline inverted: drawing it twice removes it.
         s->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        auto plot = [&](int x, int y) {
-            if (((x + y) & 1) == 0) s->fillRect(x, y, 1, 1, Qt::white);
-        };
-        for (int x = R.Left; x < R.Right; ++x) {
-            plot(x, R.Top);
-            if (R.Bottom - 1 > R.Top) plot(x, R.Bottom - 1);
-        }
-        for (int y = R.Top + 1; y < R.Bottom - 1; ++y) {
-            plot(R.Left, y);
-            if (R.Right - 1 > R.Left) plot(R.Right - 1, y);
-        }
+        ForEachFocusDot(R, [&](int x, int y) { s->fillRect(x, y, 1, 1, Qt::white); });
     }
     Changed();
 }

@@ -69,6 +69,8 @@ protected:
     virtual void CloseUp();
     // Qt has laid out the edit field again (after a resize or show).
     virtual void EditorLayoutChanged() {}
+    // Puts the edit field at R (client coordinates), when the style has one.
+    void PlaceEditField(const TRect& R);
 
 private:
     class TComboStrings;

@@ -292,68 +292,11 @@ void TControl::SendCancelMode(TControl* Sender) {
 }
 
 void TControl::WndProc(TMessage& Message) {
-    if (Message.Msg >= WM_MOUSEMOVE && Message.Msg <= WM_MBUTTONDBLCLK &&
-        !FControlStyle.Contains(TControlStyleItem::csDoubleClicks)) {
-        // Without double-click support the second press is an ordinary press.
-        if (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
-            Message.Msg == WM_MBUTTONDBLCLK)
-            Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    if (Message.Msg >= WM_MOUSEMOVE && Message.Msg <= WM_MBUTTONDBLCLK) {
+        MouseMessage(Message);
+        return;
     }
     switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-        // The window's own handling first, as the framework did.
-        DefaultHandler(Message);
-        if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
-        if (FControlStyle.Contains(TControlStyleItem::csClickEvents))
-            FControlState.Include(TControlStateItem::csClicked);
-        DoMouseDown(Message, TMouseButton::mbLeft, {});
-        return;
-    case WM_LBUTTONDBLCLK:
-        DefaultHandler(Message);
-        if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
-        if (FControlStyle.Contains(TControlStyleItem::csClickEvents)) DblClick();
-        DoMouseDown(Message, TMouseButton::mbLeft, {TShiftStateItem::ssDouble});
-        return;
-    case WM_RBUTTONDOWN:
-        DefaultHandler(Message);
-        DoMouseDown(Message, TMouseButton::mbRight, {});
-        return;
-    case WM_RBUTTONDBLCLK:
-        DefaultHandler(Message);
-        DoMouseDown(Message, TMouseButton::mbRight, {TShiftStateItem::ssDouble});
-        return;
-    case WM_MBUTTONDOWN:
-        DefaultHandler(Message);
-        DoMouseDown(Message, TMouseButton::mbMiddle, {});
-        return;
-    case WM_MBUTTONDBLCLK:
-        DefaultHandler(Message);
-        DoMouseDown(Message, TMouseButton::mbMiddle, {TShiftStateItem::ssDouble});
-        return;
-    case WM_LBUTTONUP: {
-        DefaultHandler(Message);
-        if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(false);
-        if (FControlState.Contains(TControlStateItem::csClicked)) {
-            FControlState.Exclude(TControlStateItem::csClicked);
-            if (PtInRect(ClientRect(), PointFromLParam(Message.LParam))) Click();
-        }
-        DoMouseUp(Message, TMouseButton::mbLeft);
-        return;
-    }
-    case WM_RBUTTONUP:
-        DefaultHandler(Message);
-        DoMouseUp(Message, TMouseButton::mbRight);
-        return;
-    case WM_MBUTTONUP:
-        DefaultHandler(Message);
-        DoMouseUp(Message, TMouseButton::mbMiddle);
-        return;
-    case WM_MOUSEMOVE: {
-        DefaultHandler(Message);
-        const TPoint p = PointFromLParam(Message.LParam);
-        MouseMove(KeysToShiftState(unsigned(Message.WParam)), p.X, p.Y);
-        return;
-    }
     case WM_CANCELMODE:
         if (MouseCapture()) {
             SetMouseCapture(false);
@@ -389,6 +332,62 @@ void TControl::WndProc(TMessage& Message) {
         break;
     }
     DefaultHandler(Message);
+}
+
+void TControl::MouseMessage(TMessage& Message) {
+    // Without double-click support the second press is an ordinary press.
+    if (!FControlStyle.Contains(TControlStyleItem::csDoubleClicks) &&
+        (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK ||
+         Message.Msg == WM_MBUTTONDBLCLK))
+        Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+    // The window's own handling first, as the framework did.
+    DefaultHandler(Message);
+    const TShiftState dbl{TShiftStateItem::ssDouble};
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+        return LeftButtonDown(Message, false);
+    case WM_LBUTTONDBLCLK:
+        return LeftButtonDown(Message, true);
+    case WM_RBUTTONDOWN:
+        return DoMouseDown(Message, TMouseButton::mbRight, {});
+    case WM_RBUTTONDBLCLK:
+        return DoMouseDown(Message, TMouseButton::mbRight, dbl);
+    case WM_MBUTTONDOWN:
+        return DoMouseDown(Message, TMouseButton::mbMiddle, {});
+    case WM_MBUTTONDBLCLK:
+        return DoMouseDown(Message, TMouseButton::mbMiddle, dbl);
+    case WM_LBUTTONUP:
+        return LeftButtonUp(Message);
+    case WM_RBUTTONUP:
+        return DoMouseUp(Message, TMouseButton::mbRight);
+    case WM_MBUTTONUP:
+        return DoMouseUp(Message, TMouseButton::mbMiddle);
+    default: {
+        const TPoint p = PointFromLParam(Message.LParam);
+        MouseMove(KeysToShiftState(unsigned(Message.WParam)), p.X, p.Y);
+    }
+    }
+}
+
+void TControl::LeftButtonDown(TMessage& Message, bool Double) {
+    if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(true);
+    if (FControlStyle.Contains(TControlStyleItem::csClickEvents)) {
+        if (Double)
+            DblClick();
+        else
+            FControlState.Include(TControlStateItem::csClicked);
+    }
+    DoMouseDown(Message, TMouseButton::mbLeft,
+                Double ? TShiftState{TShiftStateItem::ssDouble} : TShiftState{});
+}
+
+void TControl::LeftButtonUp(TMessage& Message) {
+    if (FControlStyle.Contains(TControlStyleItem::csCaptureMouse)) SetMouseCapture(false);
+    if (FControlState.Contains(TControlStateItem::csClicked)) {
+        FControlState.Exclude(TControlStateItem::csClicked);
+        if (PtInRect(ClientRect(), PointFromLParam(Message.LParam))) Click();
+    }
+    DoMouseUp(Message, TMouseButton::mbLeft);
 }
 
 void TControl::DefaultHandler(TMessage&) {}

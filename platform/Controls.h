@@ -226,6 +226,9 @@ protected:
 private:
     void DoMouseDown(TMessage& Message, TMouseButton Button, TShiftState Shift);
     void DoMouseUp(TMessage& Message, TMouseButton Button);
+    void MouseMessage(TMessage& Message);
+    void LeftButtonDown(TMessage& Message, bool Double);
+    void LeftButtonUp(TMessage& Message);
     void FontChanged();
 
     TWinControl* FParent = nullptr;
@@ -358,6 +361,9 @@ public:
     bool HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)>& Default);
     // The painter of the paint pass in progress, or nullptr outside one.
     QPainter* PaintPainter() const { return FPaintPainter; }
+    // What the control shows in Area of its client (its background and graphic children, not
+    // its windowed children) drawn onto Canvas at Dest, over Background.
+    void PaintAreaTo(const TRect& Area, TColor Background, TCanvas& Canvas, const TRect& Dest);
     // Drawings made outside a paint pass; XORed over the content when the widget paints.
     QImage* Overlay() const;
     void OverlayChanged() const;
@@ -381,6 +387,8 @@ protected:
     // After ClientOffset changed: the windowed children move with the client area.
     void ClientOffsetChanged();
     friend class TCustomForm;
+    friend struct TQtEventTranslation;
+    friend struct TWinControlMessages;
 
 private:
     bool IsControlMouseMsg(TMessage& Message);

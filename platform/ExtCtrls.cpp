@@ -293,6 +293,7 @@ void TImage::SetTransparent(bool Value) {
 }
 
 void TImage::SetAutoSize(bool Value) {
+    if (FAutoSize == Value) return;
     FAutoSize = Value;
     PictureChanged();
 }

@@ -41,6 +41,14 @@ QImage::Format FormatFor(TPixelFormat F) {
     }
 }
 
+QByteArray Encode(const QImage& Image, const char* Format) {
+    QByteArray out;
+    QBuffer buf(&out);
+    buf.open(QIODevice::WriteOnly);
+    Image.save(&buf, Format);
+    return out;
+}
+
 QImage Decode(const QByteArray& Data, const char* Kind) {
     QImage image;
     if (!image.loadFromData(Data))
@@ -163,11 +171,7 @@ void TBitmap::LoadFromData(const QByteArray& Data) {
 }
 
 QByteArray TBitmap::SaveToData() const {
-    QByteArray out;
-    QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
-    FImage.save(&buf, "BMP");
-    return out;
+    return Encode(FImage, "BMP");
 }
 
 void TBitmap::Assign(const TGraphic& Source) {
@@ -210,11 +214,7 @@ void TIcon::LoadFromData(const QByteArray& Data) {
 }
 
 QByteArray TIcon::SaveToData() const {
-    QByteArray out;
-    QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
-    FImage.save(&buf, "PNG");
-    return out;
+    return Encode(FImage, "PNG");
 }
 
 std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString& ClassName) {

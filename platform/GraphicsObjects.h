@@ -57,6 +57,8 @@ public:
 
     // The installed font that stands for this one.
     QFont ToQFont() const;
+    // Pixels from one line of text to the next, as the canvas measures text.
+    int LineHeight() const;
 
 private:
     QString FName = "MS Sans Serif";

@@ -15,6 +15,7 @@ TListItem::~TListItem() {
 }
 
 void TListItem::SetCaption(const QString& Value) {
+    if (FCaption == Value) return;
     FCaption = Value;
     Refresh();
 }
@@ -172,18 +173,15 @@ void TListView::SetSelected(TListItem* Item) {
 }
 
 void TListView::SetGridLines(bool Value) {
-    FGridLines = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FGridLines, Value);
 }
 
 void TListView::SetRowSelect(bool Value) {
-    FRowSelect = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FRowSelect, Value);
 }
 
 void TListView::SetHideSelection(bool Value) {
-    FHideSelection = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FHideSelection, Value);
 }
 
 void TListView::SelectionChanged() {

@@ -1,6 +1,7 @@
 #include "platform/Mask.h"
 
 #include <QLineEdit>
+#include <utility>
 
 namespace {
 
@@ -10,6 +11,18 @@ constexpr QChar kTimeSeparator = ':';
 
 bool QtMaskSpecial(QChar C) {
     return QStringLiteral("AaNnXx90Dd#HhBb><![]{}\\;").contains(C);
+}
+
+// The Qt mask character of one of the platform's place characters, or a null QChar.
+QChar QtPlaceChar(QChar C) {
+    // Platform: 0 digit required, 9 digit optional, # digit or sign, L/l letter, A/a letter or
+    // digit, C/c any character (upper case required, lower case optional).
+    static constexpr std::pair<char16_t, char16_t> kPlaces[] = {{'0', '9'}, {'9', '0'}, {'#', '#'},
+                                                                {'L', 'A'}, {'l', 'a'}, {'A', 'N'},
+                                                                {'a', 'n'}, {'C', 'X'}, {'c', 'x'}};
+    for (const auto& [platform, qt] : kPlaces)
+        if (C == QChar(platform)) return QChar(qt);
+    return QChar();
 }
 
 } // namespace
@@ -36,6 +49,10 @@ TEditMaskInfo TranslateEditMask(const QString& Mask) {
     };
     for (int i = 0; i < mask.size(); ++i) {
         const QChar c = mask[i];
+        if (const QChar qt = QtPlaceChar(c); !qt.isNull()) {
+            place(qt);
+            continue;
+        }
         switch (c.unicode()) {
         case '!':
             break;
@@ -52,33 +69,6 @@ TEditMaskInfo TranslateEditMask(const QString& Mask) {
             break;
         case '\\':
             if (i + 1 < mask.size()) literal(mask[++i]);
-            break;
-        case '0':
-            place('9');
-            break;
-        case '9':
-            place('0');
-            break;
-        case '#':
-            place('#');
-            break;
-        case 'L':
-            place('A');
-            break;
-        case 'l':
-            place('a');
-            break;
-        case 'A':
-            place('N');
-            break;
-        case 'a':
-            place('n');
-            break;
-        case 'C':
-            place('X');
-            break;
-        case 'c':
-            place('x');
             break;
         case '/':
             literal(kDateSeparator);

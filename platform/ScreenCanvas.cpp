@@ -1,5 +1,7 @@
 #include "platform/ScreenCanvas.h"
 
+#include "platform/FocusDots.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -64,21 +66,11 @@ void TScreenCanvas::UpdateWindow() {
     // overlapping outlines cancel where they meet as they did on the screen.
     QImage img(bound.Width(), bound.Height(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    auto plot = [&](int X, int Y) {
-        if (((X + Y) & 1) != 0) return;
+    auto flip = [&](int X, int Y) {
         QRgb& px = reinterpret_cast<QRgb*>(img.scanLine(Y - bound.Top))[X - bound.Left];
         px = px ? 0 : qRgba(0, 0, 0, 255);
     };
-    for (const TRect& r : FRects) {
-        for (int x = r.Left; x < r.Right; ++x) {
-            plot(x, r.Top);
-            if (r.Bottom - 1 > r.Top) plot(x, r.Bottom - 1);
-        }
-        for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
-            plot(r.Left, y);
-            if (r.Right - 1 > r.Left) plot(r.Right - 1, y);
-        }
-    }
+    for (const TRect& r : FRects) ForEachFocusDot(r, flip);
     if (!FWindow) FWindow = std::make_unique<TOutlineWindow>();
     auto* w = static_cast<TOutlineWindow*>(FWindow.get());
     w->Image = img;

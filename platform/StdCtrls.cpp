@@ -117,16 +117,19 @@ void TCustomEdit::Change() {
 }
 
 void TCustomEdit::SetReadOnly(bool Value) {
+    if (FReadOnly == Value) return;
     FReadOnly = Value;
     Edit()->setReadOnly(Value);
 }
 
 void TCustomEdit::SetMaxLength(int Value) {
+    if (FMaxLength == Value) return;
     FMaxLength = Value;
     Edit()->setMaxLength(Value > 0 ? Value : 32767);
 }
 
 void TCustomEdit::SetPasswordChar(QChar Value) {
+    if (FPasswordChar == Value) return;
     FPasswordChar = Value;
     Edit()->setEchoMode(Value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
 }
@@ -308,23 +311,19 @@ void TCustomMemo::Change() {
 }
 
 void TCustomMemo::SetReadOnly(bool Value) {
-    FReadOnly = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FReadOnly, Value);
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle Value) {
-    FScrollBars = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FScrollBars, Value);
 }
 
 void TCustomMemo::SetWordWrap(bool Value) {
-    FWordWrap = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FWordWrap, Value);
 }
 
 void TCustomMemo::SetBorderStyle(TBorderStyle Value) {
-    FBorderStyle = Value;
-    if (!IsLoading()) ApplyLook();
+    SetLookField(FBorderStyle, Value);
 }
 
 void TCustomMemo::SelectAll() {

@@ -28,6 +28,12 @@ protected:
     virtual void ApplyLook();
     // Applies a look put off while loading, before text is laid out with it.
     void EnsureLook();
+    // Stores a property the widget's look is made from and applies the look (once loaded).
+    template <class T> void SetLookField(T& Field, const T& Value) {
+        if (Field == Value) return;
+        Field = Value;
+        if (!IsLoading()) ApplyLook();
+    }
 
 private:
     bool FLookPending = false;
@@ -76,6 +82,8 @@ protected:
     void KeyPress(QChar& Key) override;
     virtual void Change();
     void ApplyLook() override;
+    // Keeps Width pixels round the text free for a frame the control paints itself.
+    void SetFrameSpace(int Width);
 
 private:
     bool FReadOnly = false;
@@ -124,6 +132,8 @@ protected:
     void SetTextValue(const QString& Value) override;
     void ApplyLook() override;
     virtual void Change();
+    // Keeps Width pixels round the text and scroll bars free for a frame the control paints.
+    void SetFrameSpace(int Width);
 
 private:
     class TMemoStrings;

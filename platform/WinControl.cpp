@@ -499,6 +499,92 @@ static unsigned DialogKeyMask(unsigned Key) {
     }
 }
 
+// The longer cases of a windowed control's WndProc. Keyboard messages go first to the form's
+// dialog keys and characters (tab, arrows, accelerators), then to the form's key preview, then
+// to the control's own handlers.
+struct TWinControlMessages {
+    // The lParam bit that says Alt is held, as a system character carries it.
+    static constexpr LPARAM kAltDown = 0x20000000;
+
+    static void NotifyKeyDown(TWinControl& C, TMessage& Message) {
+        Message.Result = 1;
+        const unsigned key = unsigned(Message.WParam);
+        const unsigned mask = DialogKeyMask(key);
+        if (mask && C.Perform(CM_WANTSPECIALKEY, key) == 0 &&
+            (C.Perform(WM_GETDLGCODE) & mask) == 0)
+            if (TCustomForm* f = GetParentForm(&C))
+                if (f->Perform(CM_DIALOGKEY, key) != 0) return;
+        Message.Result = 0;
+    }
+
+    static void NotifyChar(TWinControl& C, TMessage& Message) {
+        Message.Result = 1;
+        if ((C.Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0)
+            if (TCustomForm* f = GetParentForm(&C))
+                if (f->Perform(CM_DIALOGCHAR, Message.WParam) != 0) return;
+        Message.Result = 0;
+    }
+
+    static void NotifySysChar(TWinControl& C, TMessage& Message) {
+        Message.Result = 0;
+        if (TCustomForm* f = GetParentForm(&C))
+            if (f->Perform(CM_DIALOGCHAR, Message.WParam, kAltDown) != 0) Message.Result = 1;
+    }
+
+    // The form that previews this control's keys, if any.
+    static TCustomForm* Previewer(TWinControl& C) {
+        TCustomForm* f = GetParentForm(&C);
+        return f && f != &C && f->KeyPreview() ? f : nullptr;
+    }
+
+    static void KeyDown(TWinControl& C, TMessage& Message) {
+        unsigned key = unsigned(Message.WParam);
+        if (TCustomForm* f = Previewer(C)) {
+            f->KeyDown(key, KeyboardStateToShiftState());
+            if (key == 0) return;
+        }
+        C.KeyDown(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        Message.WParam = key;
+        C.DefaultHandler(Message);
+    }
+
+    static void EraseBackground(TWinControl& C, TMessage& Message) {
+        if (C.FPaintPainter && !C.ControlStyle().Contains(TControlStyleItem::csOpaque))
+            C.FPaintPainter->fillRect(QRect(0, 0, C.Width(), C.Height()), ToQColor(C.Color()));
+        Message.Result = 1;
+    }
+
+    // A pop-up menu named by the control under the mouse (or its parents) opens by itself.
+    static void ContextMenu(TWinControl& C, TMessage& Message) {
+        const TPoint pos = PointFromLParam(Message.LParam);
+        TControl* target = C.ControlAtPos(C.ScreenToClient(pos), false);
+        if (ShowControlPopupMenu(target ? target : &C, pos))
+            Message.Result = 1;
+        else
+            C.DefaultHandler(Message);
+    }
+
+    static void KeyUp(TWinControl& C, TMessage& Message) {
+        unsigned key = unsigned(Message.WParam);
+        C.KeyUp(key, KeyboardStateToShiftState());
+        if (key == 0) return;
+        C.DefaultHandler(Message);
+    }
+
+    static void Char(TWinControl& C, TMessage& Message) {
+        QChar ch(char16_t(Message.WParam));
+        if (TCustomForm* f = Previewer(C)) {
+            f->KeyPress(ch);
+            if (ch.isNull()) return;
+        }
+        C.KeyPress(ch);
+        if (ch.isNull()) return;
+        Message.WParam = ch.unicode();
+        C.DefaultHandler(Message);
+    }
+};
+
 void TWinControl::WndProc(TMessage& Message) {
     const unsigned msg = Message.Msg;
     if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
@@ -510,10 +596,7 @@ void TWinControl::WndProc(TMessage& Message) {
         if (FNative || !FPaintPainter) DefaultHandler(Message);
         return;
     case WM_ERASEBKGND:
-        if (FPaintPainter && !ControlStyle().Contains(TControlStyleItem::csOpaque))
-            FPaintPainter->fillRect(QRect(0, 0, Width(), Height()), ToQColor(Color()));
-        Message.Result = 1;
-        return;
+        return TWinControlMessages::EraseBackground(*this, Message);
     case WM_SIZE:
         Realign();
         Resize();
@@ -530,64 +613,20 @@ void TWinControl::WndProc(TMessage& Message) {
         DoExit();
         return;
     case CN_KEYDOWN:
-    case CN_SYSKEYDOWN: {
-        Message.Result = 1;
-        const unsigned key = unsigned(Message.WParam);
-        const unsigned mask = DialogKeyMask(key);
-        if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0)
-            if (TCustomForm* f = GetParentForm(this))
-                if (f->Perform(CM_DIALOGKEY, key) != 0) return;
-        Message.Result = 0;
-        return;
-    }
+    case CN_SYSKEYDOWN:
+        return TWinControlMessages::NotifyKeyDown(*this, Message);
     case CN_CHAR:
-        Message.Result = 1;
-        if ((Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0)
-            if (TCustomForm* f = GetParentForm(this))
-                if (f->Perform(CM_DIALOGCHAR, Message.WParam) != 0) return;
-        Message.Result = 0;
-        return;
+        return TWinControlMessages::NotifyChar(*this, Message);
     case CN_SYSCHAR:
-        Message.Result = 0;
-        if (TCustomForm* f = GetParentForm(this))
-            if (f->Perform(CM_DIALOGCHAR, Message.WParam, 0x20000000) != 0) Message.Result = 1;
-        return;
+        return TWinControlMessages::NotifySysChar(*this, Message);
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        unsigned key = unsigned(Message.WParam);
-        if (TCustomForm* f = GetParentForm(this); f && f != this && f->KeyPreview()) {
-            f->KeyDown(key, KeyboardStateToShiftState());
-            if (key == 0) return;
-        }
-        KeyDown(key, KeyboardStateToShiftState());
-        if (key == 0) return;
-        Message.WParam = key;
-        DefaultHandler(Message);
-        return;
-    }
+    case WM_SYSKEYDOWN:
+        return TWinControlMessages::KeyDown(*this, Message);
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        unsigned key = unsigned(Message.WParam);
-        KeyUp(key, KeyboardStateToShiftState());
-        if (key == 0) return;
-        DefaultHandler(Message);
-        return;
-    }
-    case WM_CHAR: {
-        QChar ch(char16_t(Message.WParam));
-        if (TCustomForm* f = GetParentForm(this); f && f != this && f->KeyPreview()) {
-            f->KeyPress(ch);
-            if (ch.isNull()) return;
-        }
-        KeyPress(ch);
-        if (ch.isNull()) return;
-        Message.WParam = ch.unicode();
-        DefaultHandler(Message);
-        return;
-    }
-    case WM_GETDLGCODE:
-        DefaultHandler(Message);
-        return;
+    case WM_SYSKEYUP:
+        return TWinControlMessages::KeyUp(*this, Message);
+    case WM_CHAR:
+        return TWinControlMessages::Char(*this, Message);
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         Broadcast(Message);
@@ -607,17 +646,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case CM_CURSORCHANGED:
         if (FWidget) FWidget->setCursor(CursorShape(Cursor()));
         return;
-    case WM_CONTEXTMENU: {
-        // A pop-up menu named by the control under the mouse (or its parents) opens by itself.
-        const TPoint pos = PointFromLParam(Message.LParam);
-        TControl* target = ControlAtPos(ScreenToClient(pos), false);
-        if (ShowControlPopupMenu(target ? target : this, pos)) {
-            Message.Result = 1;
-            return;
-        }
-        DefaultHandler(Message);
-        return;
-    }
+    case WM_CONTEXTMENU:
+        return TWinControlMessages::ContextMenu(*this, Message);
+    case WM_GETDLGCODE:
     case WM_TIMER:
     case WM_MOUSEWHEEL:
     case WM_CLOSE:

@@ -157,165 +157,216 @@ void TWinControl::DeliverKey(QEvent* Event, const std::function<bool(QEvent*)>& 
     }
 }
 
+// One function a Qt event: each turns its event into the control's messages.
+struct TQtEventTranslation {
+    using TDefault = std::function<bool(QEvent*)>;
+
+    static bool Paint(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* pe = static_cast<QPaintEvent*>(Event);
+        TMessage m{WM_PAINT, 0, 0, 0};
+        if (C.FNative) {
+            C.Dispatch(m, Event, &Default);
+        } else {
+            QPainter painter(C.FWidget);
+            C.PaintHandler(painter, pe->region());
+        }
+        if (C.FOverlay) {
+            QPainter p(C.FWidget);
+            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            p.drawImage(0, 0, *C.FOverlay);
+        }
+        return true;
+    }
+
+    static bool MouseButton(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* me = static_cast<QMouseEvent*>(Event);
+        const QPoint p = me->position().toPoint() - ClientOffsetOf(&C);
+        TMessage m{ButtonMessage(me->button(), Event->type()),
+                   MouseKeys(me->buttons(), me->modifiers()), MakeLParam(p.x(), p.y()), 0};
+        C.Dispatch(m, Event, &Default);
+        // The press belongs to this control: Qt must not hand it on to the parent widget.
+        Event->accept();
+        return true;
+    }
+
+    static bool MouseMove(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* me = static_cast<QMouseEvent*>(Event);
+        const QPoint p = me->position().toPoint() - ClientOffsetOf(&C);
+        TMessage m{WM_MOUSEMOVE, MouseKeys(me->buttons(), me->modifiers()),
+                   MakeLParam(p.x(), p.y()), 0};
+        C.Dispatch(m, Event, &Default);
+        Event->accept();
+        return true;
+    }
+
+    static bool Wheel(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* we = static_cast<QWheelEvent*>(Event);
+        const QPoint g = we->globalPosition().toPoint();
+        const int delta = we->angleDelta().y();
+        TMessage m{WM_MOUSEWHEEL,
+                   WPARAM(MakeLong(uint16_t(MouseKeys(we->buttons(), we->modifiers())),
+                                   uint16_t(int16_t(delta)))),
+                   MakeLParam(g.x(), g.y()), 0};
+        C.Dispatch(m, Event, &Default);
+        return true;
+    }
+
+    static bool Key(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        C.DeliverKey(Event, Default);
+        return true;
+    }
+
+    static bool FocusIn(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        if (FocusedWinControl() == &C) return Default(Event);
+        TWinControl* old = FocusedWinControl();
+        SetFocusedWinControlRaw(&C);
+        if (old) old->Perform(WM_KILLFOCUS);
+        TMessage m{WM_SETFOCUS, 0, 0, 0};
+        C.Dispatch(m, Event, &Default);
+        return true;
+    }
+
+    static bool FocusOut(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* fe = static_cast<QFocusEvent*>(Event);
+        // Focus that only moves to a pop-up or leaves with the window stays ours.
+        if (FocusedWinControl() != &C || fe->reason() == Qt::PopupFocusReason ||
+            fe->reason() == Qt::ActiveWindowFocusReason)
+            return Default(Event);
+        SetFocusedWinControlRaw(nullptr);
+        TMessage m{WM_KILLFOCUS, 0, 0, 0};
+        C.Dispatch(m, Event, &Default);
+        return true;
+    }
+
+    static bool Resize(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        const QSize s = C.FWidget->size();
+        // A top-level window resized by the window system: take its new size.
+        if (!C.Parent() && (s.width() != C.Width() || s.height() != C.Height()))
+            C.SetBoundsRaw(C.Left(), C.Top(), s.width(), s.height());
+        if (C.FOverlay) C.FOverlay.reset();
+        Default(Event);
+        TMessage m{WM_SIZE, 0, MakeLParam(s.width(), s.height()), 0};
+        C.Dispatch(m, nullptr, nullptr);
+        return true;
+    }
+
+    static bool Move(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        if (!C.Parent()) {
+            const QPoint p = C.FWidget->pos();
+            C.SetBoundsRaw(p.x(), p.y(), C.Width(), C.Height());
+        }
+        Default(Event);
+        TMessage m{WM_MOVE, 0, MakeLParam(C.Left(), C.Top()), 0};
+        C.Dispatch(m, nullptr, nullptr);
+        return true;
+    }
+
+    static bool Timer(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* te = static_cast<QTimerEvent*>(Event);
+        auto it = C.FTimers.find(te->timerId());
+        if (it == C.FTimers.end()) return Default(Event);
+        TMessage m{WM_TIMER, it->second, 0, 0};
+        C.Dispatch(m, nullptr, nullptr);
+        return true;
+    }
+
+    static bool Enter(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        Default(Event);
+        if (GetCaptureControl() == nullptr) {
+            const QPoint p = C.FWidget->mapFromGlobal(QCursor::pos()) - ClientOffsetOf(&C);
+            C.UpdateMouseControl({p.x(), p.y()});
+        }
+        return true;
+    }
+
+    static bool Leave(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        Default(Event);
+        TControl* mc = MouseControl();
+        if (mc && (mc == &C || (!mc->IsWindowed() && mc->Parent() == &C))) {
+            ForgetMouseControl(mc);
+            mc->Perform(CM_MOUSELEAVE);
+        }
+        return true;
+    }
+
+    static bool ToolTip(TWinControl& C, QEvent* Event, const TDefault&) {
+        auto* he = static_cast<QHelpEvent*>(Event);
+        const QPoint hp = he->pos() - ClientOffsetOf(&C);
+        TControl* target = C.ControlAtPos({hp.x(), hp.y()}, true);
+        if (!target) target = &C;
+        if (target->EffectiveShowHint() && !target->Hint().isEmpty() && Application->ShowHint()) {
+            const TRect b = target == &C ? C.ClientRect() : target->BoundsRect();
+            QToolTip::showText(
+                he->globalPos(), target->Hint(), C.FWidget,
+                QRect(b.Left, b.Top, b.Width(), b.Height()).translated(ClientOffsetOf(&C)));
+        } else {
+            QToolTip::hideText();
+            Event->ignore();
+        }
+        return true;
+    }
+
+    static bool Close(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        TMessage m{WM_CLOSE, 0, 0, 0};
+        C.Dispatch(m, Event, &Default);
+        return true;
+    }
+
+    static bool Activation(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        Default(Event);
+        TMessage m{WM_ACTIVATE, Event->type() == QEvent::WindowActivate ? 1u : 0u, 0, 0};
+        C.Dispatch(m, nullptr, nullptr);
+        return true;
+    }
+
+    static bool ContextMenu(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        auto* ce = static_cast<QContextMenuEvent*>(Event);
+        TMessage m{WM_CONTEXTMENU, 0, MakeLParam(ce->globalPos().x(), ce->globalPos().y()), 0};
+        C.Dispatch(m, Event, &Default);
+        return true;
+    }
+};
+
 bool TWinControl::HandleQtEvent(QEvent* Event, const std::function<bool(QEvent*)>& Default) {
+    using T = TQtEventTranslation;
     try {
         switch (Event->type()) {
-        case QEvent::Paint: {
-            auto* pe = static_cast<QPaintEvent*>(Event);
-            TMessage m{WM_PAINT, 0, 0, 0};
-            if (FNative) {
-                Dispatch(m, Event, &Default);
-            } else {
-                QPainter painter(FWidget);
-                PaintHandler(painter, pe->region());
-            }
-            if (FOverlay) {
-                QPainter p(FWidget);
-                p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-                p.drawImage(0, 0, *FOverlay);
-            }
-            return true;
-        }
+        case QEvent::Paint:
+            return T::Paint(*this, Event, Default);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick: {
-            auto* me = static_cast<QMouseEvent*>(Event);
-            const QPoint p = me->position().toPoint() - ClientOffsetOf(this);
-            TMessage m{ButtonMessage(me->button(), Event->type()),
-                       MouseKeys(me->buttons(), me->modifiers()), MakeLParam(p.x(), p.y()), 0};
-            Dispatch(m, Event, &Default);
-            // The press belongs to this control: Qt must not hand it on to the parent widget.
-            Event->accept();
-            return true;
-        }
-        case QEvent::MouseMove: {
-            auto* me = static_cast<QMouseEvent*>(Event);
-            const QPoint p = me->position().toPoint() - ClientOffsetOf(this);
-            TMessage m{WM_MOUSEMOVE, MouseKeys(me->buttons(), me->modifiers()),
-                       MakeLParam(p.x(), p.y()), 0};
-            Dispatch(m, Event, &Default);
-            Event->accept();
-            return true;
-        }
-        case QEvent::Wheel: {
-            auto* we = static_cast<QWheelEvent*>(Event);
-            const QPoint g = we->globalPosition().toPoint();
-            const int delta = we->angleDelta().y();
-            TMessage m{WM_MOUSEWHEEL,
-                       WPARAM(MakeLong(uint16_t(MouseKeys(we->buttons(), we->modifiers())),
-                                       uint16_t(int16_t(delta)))),
-                       MakeLParam(g.x(), g.y()), 0};
-            Dispatch(m, Event, &Default);
-            return true;
-        }
+        case QEvent::MouseButtonDblClick:
+            return T::MouseButton(*this, Event, Default);
+        case QEvent::MouseMove:
+            return T::MouseMove(*this, Event, Default);
+        case QEvent::Wheel:
+            return T::Wheel(*this, Event, Default);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-            DeliverKey(Event, Default);
-            return true;
-        case QEvent::FocusIn: {
-            if (FocusedWinControl() != this) {
-                TWinControl* old = FocusedWinControl();
-                SetFocusedWinControlRaw(this);
-                if (old) old->Perform(WM_KILLFOCUS);
-                TMessage m{WM_SETFOCUS, 0, 0, 0};
-                Dispatch(m, Event, &Default);
-                return true;
-            }
-            return Default(Event);
-        }
-        case QEvent::FocusOut: {
-            auto* fe = static_cast<QFocusEvent*>(Event);
-            if (FocusedWinControl() == this && fe->reason() != Qt::PopupFocusReason &&
-                fe->reason() != Qt::ActiveWindowFocusReason) {
-                SetFocusedWinControlRaw(nullptr);
-                TMessage m{WM_KILLFOCUS, 0, 0, 0};
-                Dispatch(m, Event, &Default);
-                return true;
-            }
-            return Default(Event);
-        }
-        case QEvent::Resize: {
-            const QSize s = FWidget->size();
-            // A top-level window resized by the window system: take its new size.
-            if (!Parent() && (s.width() != Width() || s.height() != Height()))
-                SetBoundsRaw(Left(), Top(), s.width(), s.height());
-            if (FOverlay) FOverlay.reset();
-            Default(Event);
-            TMessage m{WM_SIZE, 0, MakeLParam(s.width(), s.height()), 0};
-            Dispatch(m, nullptr, nullptr);
-            return true;
-        }
-        case QEvent::Move: {
-            if (!Parent()) {
-                const QPoint p = FWidget->pos();
-                SetBoundsRaw(p.x(), p.y(), Width(), Height());
-            }
-            Default(Event);
-            TMessage m{WM_MOVE, 0, MakeLParam(Left(), Top()), 0};
-            Dispatch(m, nullptr, nullptr);
-            return true;
-        }
-        case QEvent::Timer: {
-            auto* te = static_cast<QTimerEvent*>(Event);
-            auto it = FTimers.find(te->timerId());
-            if (it == FTimers.end()) return Default(Event);
-            TMessage m{WM_TIMER, it->second, 0, 0};
-            Dispatch(m, nullptr, nullptr);
-            return true;
-        }
-        case QEvent::Enter: {
-            Default(Event);
-            if (GetCaptureControl() == nullptr) {
-                const QPoint p = FWidget->mapFromGlobal(QCursor::pos()) - ClientOffsetOf(this);
-                UpdateMouseControl({p.x(), p.y()});
-            }
-            return true;
-        }
-        case QEvent::Leave: {
-            Default(Event);
-            TControl* mc = MouseControl();
-            if (mc && (mc == this || (!mc->IsWindowed() && mc->Parent() == this))) {
-                ForgetMouseControl(mc);
-                mc->Perform(CM_MOUSELEAVE);
-            }
-            return true;
-        }
-        case QEvent::ToolTip: {
-            auto* he = static_cast<QHelpEvent*>(Event);
-            const QPoint hp = he->pos() - ClientOffsetOf(this);
-            const TPoint pos{hp.x(), hp.y()};
-            TControl* target = ControlAtPos(pos, true);
-            if (!target) target = this;
-            if (target->EffectiveShowHint() && !target->Hint().isEmpty() &&
-                Application->ShowHint()) {
-                const TRect b = target == this ? ClientRect() : target->BoundsRect();
-                QToolTip::showText(
-                    he->globalPos(), target->Hint(), FWidget,
-                    QRect(b.Left, b.Top, b.Width(), b.Height()).translated(ClientOffsetOf(this)));
-            } else {
-                QToolTip::hideText();
-                Event->ignore();
-            }
-            return true;
-        }
-        case QEvent::Close: {
-            TMessage m{WM_CLOSE, 0, 0, 0};
-            Dispatch(m, Event, &Default);
-            return true;
-        }
+            return T::Key(*this, Event, Default);
+        case QEvent::FocusIn:
+            return T::FocusIn(*this, Event, Default);
+        case QEvent::FocusOut:
+            return T::FocusOut(*this, Event, Default);
+        case QEvent::Resize:
+            return T::Resize(*this, Event, Default);
+        case QEvent::Move:
+            return T::Move(*this, Event, Default);
+        case QEvent::Timer:
+            return T::Timer(*this, Event, Default);
+        case QEvent::Enter:
+            return T::Enter(*this, Event, Default);
+        case QEvent::Leave:
+            return T::Leave(*this, Event, Default);
+        case QEvent::ToolTip:
+            return T::ToolTip(*this, Event, Default);
+        case QEvent::Close:
+            return T::Close(*this, Event, Default);
         case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate: {
-            Default(Event);
-            TMessage m{WM_ACTIVATE, Event->type() == QEvent::WindowActivate ? 1u : 0u, 0, 0};
-            Dispatch(m, nullptr, nullptr);
-            return true;
-        }
-        case QEvent::ContextMenu: {
-            auto* ce = static_cast<QContextMenuEvent*>(Event);
-            TMessage m{WM_CONTEXTMENU, 0, MakeLParam(ce->globalPos().x(), ce->globalPos().y()), 0};
-            Dispatch(m, Event, &Default);
-            return true;
-        }
+        case QEvent::WindowDeactivate:
+            return T::Activation(*this, Event, Default);
+        case QEvent::ContextMenu:
+            return T::ContextMenu(*this, Event, Default);
         default:
             return Default(Event);
         }

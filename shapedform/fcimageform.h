@@ -3,12 +3,12 @@
 // borderless, cuts its outline from the picture, paints the picture as its background and lets
 // the user move the form by pressing on the picture and dragging it.
 
+#include "platform/ByteData.h"
 #include "platform/Regions.h"
 #include "platform/ScreenCanvas.h"
 #include "shapedform/fcImage.h"
 #include "shapedform/fcmsg.h"
 
-#include <QByteArray>
 #include <memory>
 
 class TCustomForm;

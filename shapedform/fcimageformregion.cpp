@@ -4,7 +4,6 @@
 
 #include "platform/Forms.h"
 
-#include <QtEndian>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -129,7 +128,7 @@ void TfcCustomImageForm::RebuildRegion() {
 
 void TfcCustomImageForm::ReadRegionData(const QByteArray& Data) {
     if (Data.size() < 4) throw EReadError("Stream read error");
-    const int32_t n = qFromLittleEndian<int32_t>(Data.constData());
+    const int32_t n = ReadInt32LE(Data, 0);
     if (n < 0 || Data.size() - 4 < n) throw EReadError("Stream read error");
     if (n == 0) {
         FRegion.reset();
@@ -142,7 +141,5 @@ void TfcCustomImageForm::ReadRegionData(const QByteArray& Data) {
 QByteArray TfcCustomImageForm::WriteRegionData() {
     RebuildRegion();
     const QByteArray data = FRegion ? FRegion->Data() : QByteArray();
-    char count[4];
-    qToLittleEndian<int32_t>(static_cast<int32_t>(data.size()), count);
-    return QByteArray(count, 4) + data;
+    return Int32sLE({static_cast<int32_t>(data.size())}) + data;
 }

@@ -18,16 +18,18 @@ MonthCells LayoutMonth(int firstWeekDay, int daysInMonth) {
         throw std::invalid_argument("week day of the month's first day must be 1 to 7");
     }
     MonthCells cells;
-    int d = 1;
-    // The first week is filled from the first day to Saturday, whatever the month's length.
-    for (int col = firstWeekDay - 1; col < CalendarColumns; ++col)
-        cells[0][col] = std::to_string(d++);
-    for (int row = 1; row < CalendarWeekRows; ++row) {
-        for (int col = 0; col < CalendarColumns; ++col, ++d) {
-            if (d <= daysInMonth) cells[row][col] = std::to_string(d);
-        }
-    }
+    for (int row = 1; row <= CalendarWeekRows; ++row)
+        for (int col = 0; col < CalendarColumns; ++col)
+            if (const int d = DayAt(firstWeekDay, daysInMonth, row, col))
+                cells[size_t(row - 1)][size_t(col)] = std::to_string(d);
     return cells;
+}
+
+int DayAt(int firstWeekDay, int daysInMonth, int row, int column) {
+    const int d = (row - 1) * CalendarColumns + column - (firstWeekDay - 1) + 1;
+    if (d < 1) return 0;
+    // The first week is filled from the first day to Saturday, whatever the month's length.
+    return row == 1 || d <= daysInMonth ? d : 0;
 }
 
 namespace {
@@ -43,9 +45,9 @@ bool InShiftedRange(double first, double last, double day, int cycleLength,
 
 } // namespace
 
-TColor DayColor(double date, const PhaseState& p, int cycleLength, const CycleShifts& shifts) {
-    if (InShiftedRange(p.DangerStart, p.DangerEnd, date, cycleLength, shifts)) return Red;
-    if (InShiftedRange(p.PeriodStart, p.PeriodEnd, date, cycleLength, shifts)) return Black;
+TColor DayColor(double date, const PhaseState& p, const CycleShifts& shifts) {
+    if (InShiftedRange(p.DangerStart, p.DangerEnd, date, p.CycleLength, shifts)) return Red;
+    if (InShiftedRange(p.PeriodStart, p.PeriodEnd, date, p.CycleLength, shifts)) return Black;
     return Green;
 }
 

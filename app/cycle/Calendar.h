@@ -36,6 +36,8 @@ std::string MonthCaption(YearMonth month);
 // month's first day, 1 = Sunday .. 7 = Saturday.
 using MonthCells = std::array<std::array<std::string, CalendarColumns>, CalendarWeekRows>;
 MonthCells LayoutMonth(int firstWeekDay, int daysInMonth);
+// The day number LayoutMonth puts at grid row 1..6 and column, or 0 where the cell stays empty.
+int DayAt(int firstWeekDay, int daysInMonth, int row, int column);
 
 // Which cycles, in multiples of the cycle length, each calendar colours, so that the coloured
 // periods carry on across the border between the two months.
@@ -45,6 +47,6 @@ inline constexpr CycleShifts SecondCalendarShifts = {0, +2, +1};
 
 // Colour of the day number for date: red in a danger period, else black in a menstrual period,
 // else green, over the given cycles.
-TColor DayColor(double date, const PhaseState& phases, int cycleLength, const CycleShifts& shifts);
+TColor DayColor(double date, const PhaseState& phases, const CycleShifts& shifts);
 
 } // namespace cycle

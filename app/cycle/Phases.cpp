@@ -17,6 +17,7 @@ PhaseState ComputePhases(double periodStart, int cycleLength) {
     p.PreSafeEnd = p.DangerStart - 1;
     p.PostSafeStart = p.DangerEnd + 1;
     p.PostSafeEnd = p.NextPeriodStart - 1;
+    p.CycleLength = cycleLength;
     return p;
 }
 
@@ -31,12 +32,12 @@ bool OnPhase(double first, double last, double day) {
     return (f < t && t < l) || t == f || t == l;
 }
 
-double PreviousCycleStart(const PhaseState& phases, int cycleLength) {
-    return phases.PeriodStart - cycleLength;
+double PreviousCycleStart(const PhaseState& phases) {
+    return phases.PeriodStart - phases.CycleLength;
 }
 
-double NextCycleStart(const PhaseState& phases, int cycleLength) {
-    return phases.PeriodStart + cycleLength;
+double NextCycleStart(const PhaseState& phases) {
+    return phases.PeriodStart + phases.CycleLength;
 }
 
 } // namespace cycle

@@ -17,6 +17,8 @@ struct PhaseState {
     double PreSafeEnd = 0;
     double PostSafeStart = 0;
     double PostSafeEnd = 0;
+    // The length the phases were worked out with, which also steps them by whole cycles.
+    int CycleLength = 0;
 
     bool operator==(const PhaseState&) const = default;
 };
@@ -33,7 +35,7 @@ double CalendarDay(double date);
 bool OnPhase(double first, double last, double day);
 
 // Where the detail view's previous and next buttons move the period start.
-double PreviousCycleStart(const PhaseState& phases, int cycleLength);
-double NextCycleStart(const PhaseState& phases, int cycleLength);
+double PreviousCycleStart(const PhaseState& phases);
+double NextCycleStart(const PhaseState& phases);
 
 } // namespace cycle

@@ -2,8 +2,7 @@
 
 namespace cycle {
 
-StatusLine TodayStatus(const StatusLine& current, const PhaseState& p, int cycleLength,
-                       double today) {
+StatusLine TodayStatus(const StatusLine& current, const PhaseState& p, double today) {
     StatusLine line = current;
     const double t = CalendarDay(today);
     const double s = CalendarDay(p.PeriodStart);
@@ -23,7 +22,7 @@ StatusLine TodayStatus(const StatusLine& current, const PhaseState& p, int cycle
     if (OnPhase(p.PostSafeStart, p.PostSafeEnd, t)) {
         line = {std::string(PostSafeText), Green, StatusWidth};
     }
-    if (t > s + cycleLength) line.Text = AfterCycleText;
+    if (t > s + p.CycleLength) line.Text = AfterCycleText;
     if (s > t) {
         line.Text = FuturePickText;
         line.FontColor = Black;

@@ -32,7 +32,6 @@ struct StatusLine {
 
 // Today's status. The line is never cleared first and some rules keep the colour or the width,
 // so the rules start from what the line shows now; when no rule matches it comes back unchanged.
-StatusLine TodayStatus(const StatusLine& current, const PhaseState& phases, int cycleLength,
-                       double today);
+StatusLine TodayStatus(const StatusLine& current, const PhaseState& phases, double today);
 
 } // namespace cycle

@@ -2,6 +2,14 @@
 
 namespace {
 
+// Column positions of the two tables, as the statements "select *" return them.
+namespace diary {
+constexpr int ID = 0, Date = 1, Status = 2, Text = 3;
+}
+namespace setting {
+constexpr int Name = 1, Regularity = 2, Cycle = 3, LastPeriod = 4, Notes = 5;
+}
+
 const QString kSelectDiary = QStringLiteral("select * from [velna]");
 const QString kSelectSettings = QStringLiteral("select * from [setting]");
 
@@ -49,11 +57,12 @@ std::optional<TDateTime> VelnaStore::LastDiaryDate() {
         const int n = FQuery.RecordCount();
         if (n == 0) return std::nullopt;
         FQuery.Last();
-        const QString text = FQuery.Fields(1)->AsString();
+        const QString text = FQuery.Fields(diary::Date)->AsString();
         try {
             return StrToDate(text);
         } catch (const EConvertError& e) {
-            NoteBadValue({"velna", n, FQuery.Fields(0)->AsInteger(), 1, text, e.Message()});
+            NoteBadValue({"velna", n, FQuery.Fields(diary::ID)->AsInteger(), diary::Date, text,
+                          e.Message()});
             return std::nullopt;
         }
     });
@@ -64,9 +73,10 @@ int VelnaStore::StoredCycleLength() {
         Run(kSelectSettings);
         int length = 0;
         try {
-            length = FQuery.Fields(3)->AsInteger();
+            length = FQuery.Fields(setting::Cycle)->AsInteger();
         } catch (const EConvertError& e) {
-            NoteBadValue({"setting", 1, 0, 3, FQuery.Fields(3)->AsString(), e.Message()});
+            NoteBadValue({"setting", 1, 0, setting::Cycle,
+                          FQuery.Fields(setting::Cycle)->AsString(), e.Message()});
         }
         FQuery.Close();
         return length;
@@ -81,16 +91,16 @@ std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
         rows.reserve(n);
         for (int i = 0; i < n; ++i) {
             DiaryRow row;
-            row.ID = FQuery.Fields(0)->AsInteger();
-            row.Status = FQuery.Fields(2)->AsString();
-            row.Diary = FQuery.Fields(3)->AsString();
+            row.ID = FQuery.Fields(diary::ID)->AsInteger();
+            row.Status = FQuery.Fields(diary::Status)->AsString();
+            row.Diary = FQuery.Fields(diary::Text)->AsString();
             try {
-                row.Date = FQuery.Fields(1)->AsDateTime();
+                row.Date = FQuery.Fields(diary::Date)->AsDateTime();
                 DateToStr(row.Date); // a number far outside the calendar is no date either
             } catch (const EConvertError& e) {
                 row.Date = 0;
-                row.BadDate = FQuery.Fields(1)->AsString();
-                NoteBadValue({"velna", i + 1, row.ID, 1, row.BadDate, e.Message()});
+                row.BadDate = FQuery.Fields(diary::Date)->AsString();
+                NoteBadValue({"velna", i + 1, row.ID, diary::Date, row.BadDate, e.Message()});
             }
             rows.push_back(std::move(row));
             FQuery.Next();
@@ -103,8 +113,9 @@ std::optional<DiaryEntry> VelnaStore::LoadDiaryEntry(int ID) {
     return Guarded("读取日记", [&]() -> std::optional<DiaryEntry> {
         Run(SelectDiaryById(ID));
         if (FQuery.RecordCount() == 0) return std::nullopt;
-        return DiaryEntry{FQuery.Fields(0)->AsInteger(), FQuery.Fields(1)->AsString(),
-                          FQuery.Fields(2)->AsString(), FQuery.Fields(3)->AsString()};
+        return DiaryEntry{
+            FQuery.Fields(diary::ID)->AsInteger(), FQuery.Fields(diary::Date)->AsString(),
+            FQuery.Fields(diary::Status)->AsString(), FQuery.Fields(diary::Text)->AsString()};
     });
 }
 
@@ -112,13 +123,15 @@ std::optional<CycleSettings> VelnaStore::LoadSettings() {
     return Guarded("读取例假设置", [&]() -> std::optional<CycleSettings> {
         Run(kSelectSettings);
         if (FQuery.RecordCount() == 0) return std::nullopt;
-        CycleSettings s{FQuery.Fields(1)->AsString(), FQuery.Fields(2)->AsString(), 0,
-                        FQuery.Fields(4)->AsString(), FQuery.Fields(5)->AsString()};
+        CycleSettings s{FQuery.Fields(setting::Name)->AsString(),
+                        FQuery.Fields(setting::Regularity)->AsString(), 0,
+                        FQuery.Fields(setting::LastPeriod)->AsString(),
+                        FQuery.Fields(setting::Notes)->AsString()};
         // A length that is no number is shown as stored, so the user can correct it.
         try {
-            s.CycleLength = FQuery.Fields(3)->AsInteger();
+            s.CycleLength = FQuery.Fields(setting::Cycle)->AsInteger();
         } catch (const EConvertError&) {
-            s.CycleLengthText = FQuery.Fields(3)->AsString();
+            s.CycleLengthText = FQuery.Fields(setting::Cycle)->AsString();
         }
         return s;
     });
@@ -129,19 +142,19 @@ void VelnaStore::SaveSettings(const CycleSettings& Settings) {
         // The view's load may have failed and left nothing open: read the row again.
         if (!FQuery.Active()) Run(kSelectSettings);
         FQuery.Edit();
-        FQuery.Fields(1)->SetAsString(Trim(Settings.Name));
-        FQuery.Fields(2)->SetAsString(Trim(Settings.Regularity));
-        FQuery.Fields(3)->SetAsInteger(Settings.CycleLength);
-        FQuery.Fields(4)->SetAsString(Settings.LastPeriod);
-        FQuery.Fields(5)->SetAsString(Trim(Settings.Notes));
+        FQuery.Fields(setting::Name)->SetAsString(Trim(Settings.Name));
+        FQuery.Fields(setting::Regularity)->SetAsString(Trim(Settings.Regularity));
+        FQuery.Fields(setting::Cycle)->SetAsInteger(Settings.CycleLength);
+        FQuery.Fields(setting::LastPeriod)->SetAsString(Settings.LastPeriod);
+        FQuery.Fields(setting::Notes)->SetAsString(Trim(Settings.Notes));
         FQuery.Post();
     });
 }
 
 void VelnaStore::WriteDiary(TDateTime Date, const QString& Status, const QString& Diary) {
-    FQuery.Fields(2)->SetAsString(Trim(Status));
-    FQuery.Fields(1)->SetAsString(DateToStr(Date));
-    FQuery.Fields(3)->SetAsString(Trim(Diary));
+    FQuery.Fields(diary::Status)->SetAsString(Trim(Status));
+    FQuery.Fields(diary::Date)->SetAsString(DateToStr(Date));
+    FQuery.Fields(diary::Text)->SetAsString(Trim(Diary));
     FQuery.Post();
 }
 
@@ -150,7 +163,7 @@ int VelnaStore::InsertDiary(TDateTime Date, const QString& Status, const QString
         Run(kSelectDiary);
         FQuery.Insert();
         WriteDiary(Date, Status, Diary);
-        int id = FQuery.Fields(0)->AsInteger();
+        int id = FQuery.Fields(diary::ID)->AsInteger();
         FQuery.Close();
         return id;
     });

@@ -3,7 +3,7 @@
 
 #include "app/Uform_velna.h"
 #include "app/store/VelnaFile.h"
-#include "platform/Environment.h"
+#include "tests/support/TestWorld.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -11,20 +11,14 @@
 
 struct WindowFixture : ::testing::Test {
     QTemporaryDir Folder;
-    TScriptedEnvironment* World = nullptr;
+    TTestWorld World;
     std::unique_ptr<Tform_velna> Window;
 
     void SetUp() override {
-        auto env = std::make_unique<TScriptedEnvironment>();
-        World = env.get();
         World->Program = Folder.filePath("soveli");
         World->Today = EncodeDate(2026, 12, 16);
-        SetEnvironment(std::move(env));
     }
-    void TearDown() override {
-        Window.reset();
-        SetEnvironment(nullptr);
-    }
+    void TearDown() override { Window.reset(); }
     QString DatabaseFile() const { return DatabasePath(World->Program); }
 
     // Rows written through the program's own store on a connection of its own.

@@ -151,7 +151,7 @@ TEST_F(WindowFixture, LeapFebruaryAndAMonthNeedingSixWeekRows) {
 TEST_F(WindowFixture, ZeroCycleLengthColoursOneCycleOnly) {
     Seed({}, std::nullopt);
     Tform_velna& w = Open();
-    ASSERT_EQ(w.CycleLength, 0);
+    ASSERT_EQ(w.Phases.CycleLength, 0);
     Pick(w, 2026, 12, 20);
     // Next period on the 20th too: ovulation 6 December, danger 1 to 10, period 20 to 24.
     const QImage img = Render(w.SortGrid1);

@@ -145,5 +145,5 @@ TEST_F(WindowFixture, SettingsWithABadCycleLengthPostNothingUntilCorrected) {
     EXPECT_EQ(s->CycleLength, 31);
     EXPECT_EQ(s->Notes, "n");
     // The length is read at start only.
-    EXPECT_EQ(w.CycleLength, 30);
+    EXPECT_EQ(w.Phases.CycleLength, 30);
 }

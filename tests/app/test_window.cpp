@@ -42,13 +42,15 @@ TEST_F(WindowFixture, StartShowsHomeOverTheTestViewAndSeedsThePickerQuietly) {
     Tform_velna& w = Open();
     // The last row the query returns, whatever its date.
     EXPECT_EQ(w.DateTimePicker1->Date(), EncodeDate(2026, 10, 1));
-    EXPECT_EQ(w.CycleLength, 30);
+    EXPECT_EQ(w.Phases.CycleLength, 30);
     EXPECT_EQ(w.Apart_list->ItemCount(), 3);
     EXPECT_EQ(w.Apart_list->Item(1)->Caption(), "2026-12-02");
     EXPECT_EQ(w.Label26->Caption(), "2026-12-16");
     // Nothing computed yet: the status keeps its first caption and every phase date is zero.
     EXPECT_EQ(w.Label3->Caption(), U8("请选择您上次例假日期          "));
-    EXPECT_EQ(w.Phases, cycle::PhaseState{});
+    cycle::PhaseState none;
+    none.CycleLength = 30;
+    EXPECT_EQ(w.Phases, none);
     EXPECT_EQ(w.Label3->Width(), 233);
     // Home lies over the test view, both at the content area.
     EXPECT_TRUE(w.Panel8->Visible());
@@ -86,8 +88,8 @@ TEST_F(WindowFixture, PickingADateComputesTheCycleAndTodaysStatus) {
     EXPECT_EQ(w.Label3->Font()->Color(), clRed);
     EXPECT_EQ(w.Label7->Caption(), U8("2026年12月："));
     EXPECT_EQ(w.Label8->Caption(), U8("2027年1月："));
-    EXPECT_EQ(w.DaysInMonth, 31);
-    EXPECT_EQ(w.DaysInNextMonth, 31);
+    EXPECT_EQ(w.CalendarMonths[0].Days, 31);
+    EXPECT_EQ(w.CalendarMonths[1].Days, 31);
     EXPECT_EQ(w.Phases.OvulationDay, EncodeDate(2026, 12, 16));
 
     Pick(w, 2026, 12, 17); // in the future
@@ -133,7 +135,7 @@ TEST_F(WindowFixture, DetailViewShowsAndStepsTheWholeCycle) {
 TEST_F(WindowFixture, WithoutSettingsTheCycleIsZeroAndStepsChangeNothing) {
     Seed({{EncodeDate(2026, 12, 1), "x"}}, std::nullopt);
     Tform_velna& w = Open();
-    EXPECT_EQ(w.CycleLength, 0);
+    EXPECT_EQ(w.Phases.CycleLength, 0);
     EXPECT_TRUE(World->Boxes.empty());
     Pick(w, 2026, 12, 2);
     w.FlatSpeedButton6->Click();

@@ -30,14 +30,13 @@ struct MonthColours {
 };
 
 // Colours of days 1..days of a month whose day 1 is firstDay; everything not listed is green.
-void ExpectColours(double firstDay, int days, const PhaseState& phases, int cycleLength,
-                   const CycleShifts& shifts, const MonthColours& expected) {
+void ExpectColours(double firstDay, int days, const PhaseState& phases, const CycleShifts& shifts,
+                   const MonthColours& expected) {
     for (int day = 1; day <= days; ++day) {
         TColor colour = Green;
         if (expected.Red.contains(day)) colour = Red;
         if (expected.Black.contains(day)) colour = Black;
-        EXPECT_EQ(DayColor(firstDay + day - 1, phases, cycleLength, shifts), colour)
-            << "day " << day;
+        EXPECT_EQ(DayColor(firstDay + day - 1, phases, shifts), colour) << "day " << day;
     }
 }
 
@@ -81,30 +80,30 @@ TEST(CalendarColour, ThreeCyclesAcrossTwoMonths) {
     const PhaseState p = ComputePhases(Day(2024, 12, 2), 28);
     MonthColours december{Days(11, 20), Days(2, 6)};
     december.Black.insert({30, 31});
-    ExpectColours(Day(2024, 12, 1), 31, p, 28, FirstCalendarShifts, december);
+    ExpectColours(Day(2024, 12, 1), 31, p, FirstCalendarShifts, december);
 
     MonthColours january{Days(8, 17), Days(1, 3)};
     january.Black.merge(Days(27, 31));
-    ExpectColours(Day(2025, 1, 1), 31, p, 28, SecondCalendarShifts, january);
+    ExpectColours(Day(2025, 1, 1), 31, p, SecondCalendarShifts, january);
 }
 
 TEST(CalendarColour, ZeroLengthColoursOneCycle) {
     // Danger 1 to 10 December, period 20 to 24 December; no other cycle is coloured.
     const PhaseState p = ComputePhases(Day(2024, 12, 20), 0);
-    ExpectColours(Day(2024, 12, 1), 31, p, 0, FirstCalendarShifts, {Days(1, 10), Days(20, 24)});
-    ExpectColours(Day(2025, 1, 1), 31, p, 0, SecondCalendarShifts, {});
+    ExpectColours(Day(2024, 12, 1), 31, p, FirstCalendarShifts, {Days(1, 10), Days(20, 24)});
+    ExpectColours(Day(2025, 1, 1), 31, p, SecondCalendarShifts, {});
 }
 
 TEST(CalendarColour, DangerWinsOverPeriod) {
     // With L = 10 the danger period ends on the period start and the next danger period covers
     // most of the period.
     const PhaseState p = ComputePhases(Day(2024, 12, 2), 10);
-    ExpectColours(Day(2024, 12, 1), 31, p, 10, FirstCalendarShifts, {Days(1, 12), Days(13, 16)});
+    ExpectColours(Day(2024, 12, 1), 31, p, FirstCalendarShifts, {Days(1, 12), Days(13, 16)});
 }
 
 TEST(CalendarColour, ComparesByCalendarDay) {
     const PhaseState p = ComputePhases(Day(2024, 12, 2) + 0.7, 28);
-    EXPECT_EQ(DayColor(Day(2024, 12, 2) + 0.1, p, 28, FirstCalendarShifts), Black);
-    EXPECT_EQ(DayColor(Day(2024, 12, 20) + 0.99, p, 28, FirstCalendarShifts), Red);
-    EXPECT_EQ(DayColor(Day(2024, 12, 21) + 0.01, p, 28, FirstCalendarShifts), Green);
+    EXPECT_EQ(DayColor(Day(2024, 12, 2) + 0.1, p, FirstCalendarShifts), Black);
+    EXPECT_EQ(DayColor(Day(2024, 12, 20) + 0.99, p, FirstCalendarShifts), Red);
+    EXPECT_EQ(DayColor(Day(2024, 12, 21) + 0.01, p, FirstCalendarShifts), Green);
 }

@@ -16,7 +16,7 @@ const StatusLine Initial{std::string(InitialStatusCaption), Black, StatusWidth};
 
 StatusLine StatusOn(double today, int cycleLength = 28, double start = S,
                     const StatusLine& current = Initial) {
-    return TodayStatus(current, ComputePhases(start, cycleLength), cycleLength, today);
+    return TodayStatus(current, ComputePhases(start, cycleLength), today);
 }
 
 } // namespace
@@ -113,12 +113,12 @@ TEST(Detail, SteppingByWholeCycles) {
     const int L = 28;
     const PhaseState first = ComputePhases(S, L);
 
-    const PhaseState next = ComputePhases(NextCycleStart(first, L), L);
+    const PhaseState next = ComputePhases(NextCycleStart(first), L);
     const auto nextTexts = DetailTexts(next, ShortDate);
     EXPECT_EQ(nextTexts[0], "2024-12-30至2025-01-03   ");
     EXPECT_EQ(nextTexts[4], "2025-01-27至2025-01-31   ");
 
-    const PhaseState twice = ComputePhases(NextCycleStart(next, L), L);
+    const PhaseState twice = ComputePhases(NextCycleStart(next), L);
     const auto before = DetailRanges(first);
     const auto after = DetailRanges(twice);
     for (int i = 0; i < DetailRangeCount; ++i) {
@@ -127,21 +127,22 @@ TEST(Detail, SteppingByWholeCycles) {
     }
     EXPECT_EQ(twice.OvulationDay - first.OvulationDay, 2 * L);
 
-    const PhaseState back = ComputePhases(PreviousCycleStart(first, L), L);
-    EXPECT_EQ(ComputePhases(NextCycleStart(back, L), L), first);
+    const PhaseState back = ComputePhases(PreviousCycleStart(first), L);
+    EXPECT_EQ(ComputePhases(NextCycleStart(back), L), first);
 
     const PhaseState still = ComputePhases(S, 0);
-    EXPECT_EQ(ComputePhases(NextCycleStart(still, 0), 0), still);
-    EXPECT_EQ(ComputePhases(PreviousCycleStart(still, 0), 0), still);
+    EXPECT_EQ(ComputePhases(NextCycleStart(still), 0), still);
+    EXPECT_EQ(ComputePhases(PreviousCycleStart(still), 0), still);
 }
 
 TEST(Detail, BeforeAnyComputationEverythingIsDayZero) {
-    const PhaseState zero;
+    PhaseState zero;
+    zero.CycleLength = 28;
     for (const std::string& text : DetailTexts(zero, ShortDate)) {
         EXPECT_EQ(text, "1899-12-30至1899-12-30   ");
     }
-    const PhaseState next = ComputePhases(NextCycleStart(zero, 28), 28);
+    const PhaseState next = ComputePhases(NextCycleStart(zero), 28);
     EXPECT_EQ(DetailTexts(next, ShortDate)[0], "1900-01-27至1900-01-31   ");
-    const PhaseState previous = ComputePhases(PreviousCycleStart(zero, 28), 28);
+    const PhaseState previous = ComputePhases(PreviousCycleStart(zero), 28);
     EXPECT_EQ(DetailTexts(previous, ShortDate)[0], "1899-12-02至1899-12-06   ");
 }

@@ -3,8 +3,7 @@
 // a control invalidates, and a scripted environment.
 
 #include "grid/MyGrids.h"
-#include "platform/Environment.h"
-#include "platform/Forms.h"
+#include "tests/support/TestWorld.h"
 
 #include <QImage>
 #include <QRegion>
@@ -87,27 +86,18 @@ private:
 
 // A form holding one grid, shown offscreen, with the environment under the test's control.
 struct GridFixture : ::testing::Test {
-    TScriptedEnvironment* Env = nullptr;
-    std::unique_ptr<TForm> Form;
+    TTestWorld World;
+    TScriptedEnvironment* Env = World.Env;
+    TForm* Form = &World.NewForm(0, 0, 400, 300);
     TTestGrid* Grid = nullptr;
     TTestGrid* Input = nullptr; // the grid that Click and Key talk to
 
     void SetUp() override {
-        auto env = std::make_unique<TScriptedEnvironment>();
-        Env = env.get();
-        SetEnvironment(std::move(env));
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsNone);
-        Form->SetBounds(0, 0, 400, 300);
-        Grid = new TTestGrid(Form.get());
-        Grid->SetParent(Form.get());
+        Grid = new TTestGrid(Form);
+        Grid->SetParent(Form);
         Grid->SetScrollBars(TScrollStyle::ssNone);
         Grid->SetBounds(0, 0, 320, 120);
         Input = Grid;
-    }
-    void TearDown() override {
-        Form.reset();
-        SetEnvironment(nullptr);
     }
     // Sends a left press and release at a client point.
     void Click(int X, int Y, unsigned Keys = 0) {

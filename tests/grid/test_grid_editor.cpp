@@ -34,8 +34,8 @@ struct EditorFixture : GridFixture {
     TTextGrid* G = nullptr;
     void SetUp() override {
         GridFixture::SetUp();
-        G = new TTextGrid(Form.get());
-        G->SetParent(Form.get());
+        G = new TTextGrid(Form);
+        G->SetParent(Form);
         G->SetScrollBars(TScrollStyle::ssNone);
         G->SetBounds(0, 0, 320, 120);
         G->SetOptions(G->Options() + TGridOptions{TGridOption::goEditing});
@@ -161,8 +161,8 @@ TEST_F(EditorFixture, ASecondPressSoonAfterTheGridsPressIsADoubleClick) {
 }
 
 TEST_F(EditorFixture, LeavingTheGridClosesTheEditorAndWritesBack) {
-    auto* other = new TEdit(Form.get());
-    other->SetParent(Form.get());
+    auto* other = new TEdit(Form);
+    other->SetParent(Form);
     G->Perform(WM_CHAR, '\r');
     Editor()->SetText("new");
     other->SetFocus();

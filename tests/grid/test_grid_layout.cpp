@@ -172,8 +172,8 @@ protected:
 } // namespace
 
 TEST_F(GridFixture, AFailedSizeChangeRestoresTheOldCounts) {
-    auto* g = new TPickyGrid(Form.get());
-    g->SetParent(Form.get());
+    auto* g = new TPickyGrid(Form);
+    g->SetParent(Form);
     g->SetRowHeights(2, 11);
     EXPECT_THROW(g->SetRowCount(13), EInvalidGridOperation);
     EXPECT_EQ(g->RowCount(), 5);

@@ -2,8 +2,7 @@
 // header, hidden rows and size changes.
 
 #include "grid/SortGrid.h"
-#include "platform/Environment.h"
-#include "platform/Forms.h"
+#include "tests/support/TestWorld.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -11,28 +10,18 @@
 namespace {
 
 struct SortGridFixture : ::testing::Test {
-    TScriptedEnvironment* World = nullptr;
-    std::unique_ptr<TForm> Form;
+    TTestWorld World;
+    TForm* Form = &World.NewForm(0, 0, 500, 300);
     TSortGrid* Grid = nullptr;
 
     void SetUp() override {
-        auto env = std::make_unique<TScriptedEnvironment>();
-        World = env.get();
-        SetEnvironment(std::move(env));
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(TFormBorderStyle::bsNone);
-        Form->SetBounds(0, 0, 500, 300);
-        Grid = new TSortGrid(Form.get());
-        Grid->SetParent(Form.get());
+        Grid = new TSortGrid(Form);
+        Grid->SetParent(Form);
         Grid->SetScrollBars(TScrollStyle::ssNone);
         Grid->SetBounds(0, 0, 320, 200);
         Grid->SetColCount(2);
         Grid->SetDefaultRowHeight(18);
         Form->Show();
-    }
-    void TearDown() override {
-        Form.reset();
-        SetEnvironment(nullptr);
     }
     // Rows 1.. get the texts of column 0 and their original row number in column 1.
     void Fill(const std::vector<QString>& Keys) {

@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
+#include "tests/support/TestWorld.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -200,9 +201,7 @@ TEST_F(Fixture, FocusMovesAndTellsContainersTheyWereLeft) {
 }
 
 TEST_F(Fixture, UnhandledExceptionsAreReportedInAMessageBox) {
-    auto env = std::make_unique<TScriptedEnvironment>();
-    auto* scripted = env.get();
-    SetEnvironment(std::move(env));
+    TTestWorld scripted;
     Application->SetTitle("Title");
     auto* probe = new TProbe(Form.get());
     probe->SetParent(Form.get());
@@ -221,7 +220,6 @@ TEST_F(Fixture, UnhandledExceptionsAreReportedInAMessageBox) {
     EXPECT_EQ(scripted->Boxes[0].Text, "'x' is not a valid integer value.");
     EXPECT_EQ(scripted->Boxes[0].Caption, "Title");
     EXPECT_EQ(scripted->Boxes[0].Flags, unsigned(MB_OK | MB_ICONSTOP));
-    SetEnvironment(nullptr);
 }
 
 TEST_F(Fixture, LabelsSizeThemselvesAndDatePickersStayQuietWhenSetByCode) {

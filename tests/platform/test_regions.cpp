@@ -1,28 +1,18 @@
 // Regions: the stored rectangle list read and written byte for byte, joining, and the window
 // outline.
 
+#include "platform/ByteData.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Regions.h"
 
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray Ints(std::initializer_list<int32_t> Values) {
-    QByteArray out;
-    for (int32_t v : Values) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    }
-    return out;
-}
-
 // The whole 590 x 403 rectangle less its bottom-left pixel.
 const QByteArray MainWindowData =
-    Ints({32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
+    Int32sLE({32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
 
 } // namespace
 
@@ -38,7 +28,7 @@ TEST(RegionData, ReadsAndWritesTheRectangleListByteForByte) {
     EXPECT_EQ(r->Data(), MainWindowData);
 
     // An empty region is a bare header with a zero bounding rectangle.
-    EXPECT_EQ(TRegion().Data(), Ints({32, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(TRegion().Data(), Int32sLE({32, 1, 0, 0, 0, 0, 0, 0}));
     auto empty = TRegion::CreateFromData(TRegion().Data());
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->IsEmpty());
@@ -80,7 +70,7 @@ TEST(RegionData, RectanglesBeyondTheCoordinateRangeAreRejectedWithAReason) {
 TEST(RegionData, UnorderedOrOverlappingRectanglesAreJoinedIntoBands) {
     // Written out of order and overlapping: the data read back is the canonical list.
     auto r = TRegion::CreateFromData(
-        Ints({32, 1, 3, 48, 0, 0, 10, 10, 5, 5, 10, 10, 0, 0, 4, 5, 2, 0, 6, 5}));
+        Int32sLE({32, 1, 3, 48, 0, 0, 10, 10, 5, 5, 10, 10, 0, 0, 4, 5, 2, 0, 6, 5}));
     ASSERT_TRUE(r);
     QRegion expected = QRegion(5, 5, 5, 5).united(QRegion(0, 0, 6, 5));
     EXPECT_EQ(r->ToQRegion(), expected);

@@ -1,12 +1,11 @@
 #pragma once
 // Pictures and stored data the image-shaped form's tests share.
 
+#include "platform/ByteData.h"
 #include "platform/Graphics.h"
 
 #include <QFileInfo>
 #include <QString>
-#include <QtEndian>
-#include <initializer_list>
 
 namespace shapedtest {
 
@@ -25,19 +24,9 @@ inline TBitmap MakeBitmap(int W, int H, TColor Fill, TPixelFormat Format = TPixe
     return b;
 }
 
-inline QByteArray Ints(std::initializer_list<int32_t> Values) {
-    QByteArray out;
-    for (int32_t v : Values) {
-        char b[4];
-        qToLittleEndian(v, b);
-        out.append(b, 4);
-    }
-    return out;
-}
-
 // The main window's stored region: the whole 590 x 403 rectangle less its bottom-left pixel.
 inline QByteArray MainWindowRegionData() {
-    return Ints({32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
+    return Int32sLE({32, 1, 2, 32, 0, 0, 590, 403, 0, 0, 590, 402, 1, 402, 590, 403});
 }
 
 } // namespace shapedtest

@@ -3,9 +3,9 @@
 
 #include "ShapedTestSupport.h"
 #include "platform/ExtCtrls.h"
-#include "platform/Forms.h"
 #include "platform/ScreenCanvas.h"
 #include "shapedform/fcimageform.h"
+#include "tests/support/TestWorld.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -32,19 +32,15 @@ protected:
 };
 
 struct Drag : ::testing::Test {
-    TScriptedEnvironment* World = nullptr;
-    std::unique_ptr<TForm> Form;
+    TTestWorld World;
+    TForm* Form = &World.NewForm(200, 150, 300, 200);
     TfcImageForm* Image = nullptr;
     QTimer Watchdog;
 
     void SetUp() override {
-        auto env = std::make_unique<TScriptedEnvironment>();
-        World = env.get();
-        SetEnvironment(std::move(env));
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(200, 150, 300, 200);
-        Image = new TfcImageForm(Form.get());
-        Image->SetParent(Form.get());
+        Form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+        Image = new TfcImageForm(Form);
+        Image->SetParent(Form);
         Form->Show();
         // A drag that never ends would hang the test: end it and fail instead.
         Watchdog.setSingleShot(true);
@@ -53,10 +49,6 @@ struct Drag : ::testing::Test {
             ADD_FAILURE() << "the drag did not end";
             SetCaptureControl(nullptr);
         });
-    }
-    void TearDown() override {
-        Form.reset();
-        SetEnvironment(nullptr);
     }
 
     // Queues a mouse event that arrives while the drag runs, with the cursor at Screen.
@@ -133,11 +125,11 @@ TEST_F(Drag, TheOutlineFollowsTheMouseAndTheReleaseMovesTheFormToIt) {
 }
 
 TEST_F(Drag, PressesOnOtherPicturesAndLabelsDoNotDrag) {
-    auto* label = new TLabel(Form.get());
-    label->SetParent(Form.get());
+    auto* label = new TLabel(Form);
+    label->SetParent(Form);
     label->SetBounds(10, 10, 60, 20);
-    auto* image = new TImage(Form.get());
-    image->SetParent(Form.get());
+    auto* image = new TImage(Form);
+    image->SetParent(Form);
     image->SetBounds(100, 10, 60, 60);
     image->OnClick = [](TObject*) {};
     for (TPoint p : {Point(20, 15), Point(120, 30)}) {
@@ -183,11 +175,11 @@ TEST_F(Drag, APressOnAPanelBelongsToThePanel) {
 }
 
 TEST_F(Drag, WithACaptionBarOnlyPressesInsideItDrag) {
-    auto* bar = new TLabel(Form.get());
-    bar->SetParent(Form.get());
+    auto* bar = new TLabel(Form);
+    bar->SetParent(Form);
     bar->SetBounds(0, 0, 300, 30);
-    auto* button = new TImage(Form.get());
-    button->SetParent(Form.get());
+    auto* button = new TImage(Form);
+    button->SetParent(Form);
     button->SetBounds(250, 5, 20, 20);
     Image->SetCaptionBarControl(bar);
 

@@ -61,7 +61,7 @@ TEST_F(ImageForm, DroppedOnAnyControlItGoesOntoTheBorderlessFormAndFillsIt) {
 TEST_F(ImageForm, TheStoredRegionBecomesTheOutlineAndIsWrittenBackByteForByte) {
     Image->SetParent(Form.get());
     LoadWindowPicture();
-    QByteArray stored = Ints({64}) + MainWindowRegionData();
+    QByteArray stored = Int32sLE({64}) + MainWindowRegionData();
     ASSERT_EQ(stored.size(), 68);
     Image->ReadRegionData(stored);
     ASSERT_TRUE(Image->Region());
@@ -70,9 +70,9 @@ TEST_F(ImageForm, TheStoredRegionBecomesTheOutlineAndIsWrittenBackByteForByte) {
     EXPECT_EQ(Image->WriteRegionData(), stored);
 
     // A region that does not read leaves the component without one.
-    Image->ReadRegionData(Ints({8, 1, 2}));
+    Image->ReadRegionData(Int32sLE({8, 1, 2}));
     EXPECT_EQ(Image->Region(), nullptr);
-    EXPECT_THROW(Image->ReadRegionData(Ints({40}) + MainWindowRegionData().left(20)), EReadError);
+    EXPECT_THROW(Image->ReadRegionData(Int32sLE({40}) + MainWindowRegionData().left(20)), EReadError);
 }
 
 TEST_F(ImageForm, AnEmptyStoredRegionIsBuiltFromThePicture) {
@@ -81,7 +81,7 @@ TEST_F(ImageForm, AnEmptyStoredRegionIsBuiltFromThePicture) {
     b.Canvas()->SetPixel(0, 19, clFuchsia);
     b.Canvas()->SetPixel(29, 0, clFuchsia);
     Image->Picture()->SetGraphic(&b);
-    Image->ReadRegionData(Ints({0}));
+    Image->ReadRegionData(Int32sLE({0}));
     ASSERT_TRUE(Image->Region());
     QRegion expected = QRegion(0, 0, 30, 20).subtracted(QRegion(0, 19, 1, 1));
     expected -= QRegion(29, 0, 1, 1);
@@ -99,16 +99,16 @@ TEST_F(ImageForm, AnAllTransparentPictureLeavesTheFormWithoutOutline) {
     Image->SetParent(Form.get());
     TBitmap b = MakeBitmap(30, 20, clFuchsia);
     Image->Picture()->SetGraphic(&b);
-    Image->ReadRegionData(Ints({64}) + MainWindowRegionData());
+    Image->ReadRegionData(Int32sLE({64}) + MainWindowRegionData());
     EXPECT_FALSE(Form->Handle()->mask().isEmpty());
-    EXPECT_EQ(Image->WriteRegionData(), Ints({0}));
+    EXPECT_EQ(Image->WriteRegionData(), Int32sLE({0}));
     EXPECT_EQ(Image->Region(), nullptr);
     EXPECT_TRUE(Form->Handle()->mask().isEmpty());
 }
 
 TEST_F(ImageForm, TheWindowGoingAwayTakesItsRegion) {
     Image->SetParent(Form.get());
-    Image->ReadRegionData(Ints({64}) + MainWindowRegionData());
+    Image->ReadRegionData(Int32sLE({64}) + MainWindowRegionData());
     ASSERT_TRUE(Image->Region());
     Form->SendWindowMessage(WM_DESTROY);
     EXPECT_EQ(Image->Region(), nullptr);
