@@ -14,8 +14,8 @@ test -x "$prefix/bin/soveli" || { echo "not installed: bin/soveli"; exit 1; }
 for size in 16 22 24 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     # A PNG keeps its width and height as 32-bit numbers at bytes 16 and 20.
-    dims=$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')
-    expect="0 0 0 $size 0 0 0 $size"
+    dims=$(od --endian=big -An -tu4 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')
+    expect="$size $size"
     [ "$dims" = "$expect" ] || { echo "icon $icon: header '$dims', expected '$expect'"; exit 1; }
 done
 

@@ -5,7 +5,8 @@ namespace csv {
 namespace {
 
 bool NeedsQuotes(const QString& Field) {
-    if (Field.startsWith('#')) return true;
+    // Leading '#' reads as a comment, a leading U+FEFF as a byte order mark.
+    if (Field.startsWith('#') || Field.startsWith(QChar(0xFEFF))) return true;
     for (QChar c : Field)
         if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
     return false;
@@ -157,6 +158,8 @@ int FirstBadUtf8Line(const QByteArray& Bytes) {
 } // namespace
 
 QString FormatRecord(const Record& Fields) {
+    // A lone empty field would make an empty line, which readers skip.
+    if (Fields.size() == 1 && Fields[0].isEmpty()) return QStringLiteral("\"\"\r\n");
     QString out;
     for (size_t i = 0; i < Fields.size(); ++i) {
         if (i) out += ',';

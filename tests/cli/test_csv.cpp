@@ -34,6 +34,10 @@ TEST(Csv, EveryKindOfCharacterSurvivesARoundTrip) {
     const csv::Parsed back = csv::Parse(Bytes(records));
     ASSERT_FALSE(back.Error) << back.Error->Message.toStdString();
     EXPECT_EQ(Fields(back), records);
+    // What a reader could take for a comment or a byte order mark, at the very start.
+    for (const csv::Record& first :
+         {csv::Record{"#x", "y"}, csv::Record{QStringLiteral("\uFEFFx")}, csv::Record{""}})
+        EXPECT_EQ(Fields(csv::Parse(Bytes({first}))), std::vector<csv::Record>{first});
 }
 
 TEST(Csv, QuotesOnlyWhatNeedsThemAndEndsRecordsWithCrLf) {
