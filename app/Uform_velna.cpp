@@ -36,12 +36,12 @@ void Tform_velna::FormCreate(TObject*) {
     Panel8->BringToFront();
     // 2. The status line's width.
     Label3->SetWidth(cycle::StatusWidth);
-    // 3. The database beside the program. A file that cannot serve is named in a message and
-    // left as it is; the program goes on without it.
+    // 3. The database beside the program, or in the user's data folder when the program's
+    // folder is not hers to write. A file that cannot serve is named in a message and left as
+    // it is; the program goes on without it.
     const QString exe = Application->ExeName();
     Dconnect->SetConnectionString(DatabaseConnectionString(exe));
-    const QString file = DatabasePath(exe);
-    if (std::optional<QString> problem = PrepareDatabase(file)) {
+    if (std::optional<QString> problem = PrepareProgramDatabase(exe)) {
         Application->MessageBox(*problem +
                                     U("\n这次运行无法读取或保存您的例假资料。请处理好这个文件"
                                       "（例如把它移到别处，程序会建立新的数据库），"

@@ -195,6 +195,9 @@ void TEnvironment::Beep() {
 }
 
 QString TEnvironment::ProgramPath() const {
+    // Command-line work runs without an application object.
+    if (!QCoreApplication::instance())
+        return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
     const QString path = QCoreApplication::applicationFilePath();
     if (!path.isEmpty()) return QDir::cleanPath(path);
     return QFileInfo(QCoreApplication::arguments().value(0)).absoluteFilePath();

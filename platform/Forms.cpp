@@ -246,11 +246,18 @@ void TApplication::Initialize() {
     qAddPostRoutine(CleanUpAtExit);
 }
 
+void TApplication::Initialize(int& argc, char** argv) {
+    if (!QCoreApplication::instance()) FOwnApplication = std::make_unique<QApplication>(argc, argv);
+    Initialize();
+}
+
 int TApplication::Run() {
     FTerminated = false;
+    int code = 0;
     if (FMainForm && FShowMainForm) FMainForm->Show();
-    if (FTerminated) return 0;
-    return QApplication::exec();
+    if (!FTerminated) code = QApplication::exec();
+    FOwnApplication.reset(); // its clean-up frees the forms while Qt is still there
+    return code;
 }
 
 void TApplication::Terminate() {

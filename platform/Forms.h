@@ -7,6 +7,9 @@
 #include "platform/SysUtils.h"
 
 #include <functional>
+#include <memory>
+
+class QApplication;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -114,6 +117,9 @@ public:
     ~TApplication() override;
 
     void Initialize();
+    // For the program's entry: makes the Qt application object from the command line (kept
+    // until Run ends) and initializes. argc must outlive the application.
+    void Initialize(int& argc, char** argv);
     const QString& Title() const { return FTitle; }
     void SetTitle(const QString& Value) { FTitle = Value; }
     // Creates a form owned by the application; the first one becomes the main form.
@@ -126,7 +132,8 @@ public:
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool Value) { FShowMainForm = Value; }
     // Shows the main form and runs the message loop until the main form closes; returns the
-    // loop's exit code.
+    // loop's exit code. An application object made by Initialize(argc, argv) goes away at the
+    // end, after the forms.
     int Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
@@ -152,6 +159,7 @@ public:
     void DestroyForms();
 
 private:
+    std::unique_ptr<QApplication> FOwnApplication;
     QString FTitle;
     TCustomForm* FMainForm = nullptr;
     bool FShowMainForm = true;

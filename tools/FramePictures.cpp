@@ -76,10 +76,12 @@ QImage ToolbarPicture() {
     return image;
 }
 
-QImage IconPicture() {
-    QImage image = NewImage(32, 32, Qt::transparent, QImage::Format_ARGB32);
+// Drawn on a 32-pixel grid and scaled, so every size of the desktop icon is the same picture.
+QImage IconPicture(int size = 32) {
+    QImage image = NewImage(size, size, Qt::transparent, QImage::Format_ARGB32);
     QPainter p(&image);
     Prepare(p);
+    p.scale(size / 32.0, size / 32.0);
     QLinearGradient fill(0, 0, 0, 32);
     fill.setColorAt(0, kRose.lighter(112));
     fill.setColorAt(1, kPlum);
@@ -100,6 +102,13 @@ QImage Swatch(const QColor& colour, const QColor& edge) {
 }
 
 } // namespace
+
+std::vector<Picture> DesktopIcons() {
+    std::vector<Picture> icons;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icons.push_back({QStringLiteral("%1x%1.png").arg(size), IconPicture(size)});
+    return icons;
+}
 
 std::vector<Picture> FramePictures() {
     return {

@@ -59,6 +59,8 @@ void DrawBubble(QPainter& painter, const QPointF& centre, qreal radius, QColor c
 QImage OnButtonFace(const QImage& drawing);
 
 std::vector<Picture> FramePictures();
+// The program's icon at the sizes a desktop's icon theme asks for, named "<n>x<n>.png".
+std::vector<Picture> DesktopIcons();
 std::vector<Picture> PanelPictures();
 std::vector<Picture> GlyphPictures();
 // The sorting grid's pictures, written into grid/res/ (`--grid`).

@@ -42,12 +42,14 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     QStringList args = app.arguments().mid(1);
-    // The grid's pictures live with the grid.
+    // The grid's pictures live with the grid; the desktop icons are drawn when building.
     const bool grid = args.removeAll(QStringLiteral("--grid")) > 0;
     const bool skin = args.removeAll(QStringLiteral("--skin")) > 0;
+    const bool icons = args.removeAll(QStringLiteral("--icons")) > 0;
     const bool check = args.size() == 2 && args[0] == QLatin1String("--check");
     if (!(args.size() == 1 || check)) {
-        std::fprintf(stderr, "usage: make_pictures [--grid | --skin] [--check] <folder>\n");
+        std::fprintf(stderr,
+                     "usage: make_pictures [--grid | --skin | --icons] [--check] <folder>\n");
         return 2;
     }
     const QDir folder(args.last());
@@ -60,9 +62,10 @@ int main(int argc, char** argv) {
     if (skin) {
         files = pictures::SkinFiles();
     } else {
-        std::vector<pictures::Picture> all =
-            grid ? pictures::GridPictures() : pictures::FramePictures();
-        if (!grid)
+        std::vector<pictures::Picture> all = grid    ? pictures::GridPictures()
+                                             : icons ? pictures::DesktopIcons()
+                                                     : pictures::FramePictures();
+        if (!grid && !icons)
             for (auto&& group :
                  {pictures::PanelPictures(), pictures::GlyphPictures(), pictures::DiaryPictures()})
                 all.insert(all.end(), group.begin(), group.end());

@@ -1,14 +1,8 @@
 #include "app/store/VelnaFile.h"
 
 #include "platform/DataAccess.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QThread>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/DatabaseFiles.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -28,8 +22,10 @@ const char* const kCreateTables =
     "INSERT INTO [setting] ([name], [regularity], [cycle], [lastperiod], [notes])"
     " VALUES ('', '正常', 28, '', '');";
 
+const QString kDatabaseName = QStringLiteral("velna.dll");
+
 QString Native(const QString& Path) {
-    return QFileInfo(Path).absoluteFilePath();
+    return files::AbsolutePath(Path);
 }
 
 QString NotADatabase(const QString& Path) {
@@ -43,22 +39,10 @@ std::optional<QString> CreateTables(const QString& Path) {
         conn.Execute(QString::fromUtf8(kCreateTables));
     } catch (const EDatabaseError& e) {
         conn.Close();
-        ::unlink(QFile::encodeName(Path).constData()); // our own empty file, useless half-made
+        files::Remove(Path); // our own empty file, useless half-made
         return QStringLiteral("无法创建数据库文件 %1：%2").arg(Native(Path), e.Message());
     }
     return std::nullopt;
-}
-
-// The first bytes of every database file of the engine.
-bool HasDatabaseHeader(const QString& Path, bool& Empty, QString& Error) {
-    QFile f(Path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Error = f.errorString();
-        return false;
-    }
-    QByteArray head = f.read(16);
-    Empty = head.isEmpty();
-    return head == QByteArray("SQLite format 3\0", 16);
 }
 
 std::optional<QString> CheckTables(const QString& Path) {
@@ -94,17 +78,21 @@ std::optional<QString> CheckTables(const QString& Path) {
 }
 
 std::optional<QString> CheckExisting(const QString& Path) {
-    if (QFileInfo(Path).isDir()) return NotADatabase(Path);
-    bool empty = false;
     QString error;
     // An empty file is what another copy of the program shows while it creates the database;
     // give it a moment before calling the file broken.
     for (int attempt = 0; attempt < 40; ++attempt) {
-        if (HasDatabaseHeader(Path, empty, error)) return CheckTables(Path);
-        if (!error.isEmpty())
+        switch (ProbeDatabaseFile(Path, error)) {
+        case TDatabaseFileKind::Database:
+            return CheckTables(Path);
+        case TDatabaseFileKind::Unreadable:
             return QStringLiteral("无法读取数据库文件 %1：%2").arg(Native(Path), error);
-        if (!empty) break;
-        QThread::msleep(50);
+        case TDatabaseFileKind::Empty:
+            files::SleepMilliseconds(50);
+            continue;
+        default:
+            return NotADatabase(Path);
+        }
     }
     return NotADatabase(Path);
 }
@@ -115,25 +103,47 @@ QString ProgramFolder(const QString& ProgramPath) {
     return ProgramPath.left(ProgramPath.lastIndexOf('/') + 1);
 }
 
+QString ChooseDataFolder(const QString& ProgramFolder, bool ProgramFolderWritable,
+                         const QString& XdgDataHome, const QString& Home) {
+    if (ProgramFolderWritable) return ProgramFolder;
+    QString base =
+        XdgDataHome.startsWith('/') ? XdgDataHome : Home + QStringLiteral("/.local/share");
+    while (base.endsWith('/')) base.chop(1);
+    return base + QStringLiteral("/soveli/");
+}
+
+QString DataFolder(const QString& ProgramPath) {
+    const QString folder = ProgramFolder(ProgramPath);
+    return ChooseDataFolder(folder, files::IsWritableFolder(folder.isEmpty() ? "." : folder),
+                            files::EnvironmentVariable("XDG_DATA_HOME"), files::HomeFolder());
+}
+
 QString DatabasePath(const QString& ProgramPath) {
-    return ProgramFolder(ProgramPath) + QStringLiteral("velna.dll");
+    return DataFolder(ProgramPath) + kDatabaseName;
 }
 
 QString DatabaseConnectionString(const QString& ProgramPath) {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-           ProgramFolder(ProgramPath) + QStringLiteral("velna.dll;Persist Security Info=False");
+           DatabasePath(ProgramPath) + QStringLiteral(";Persist Security Info=False");
 }
 
 std::optional<QString> PrepareDatabase(const QString& Path) {
-    // O_EXCL: an existing file, whatever it holds, is never opened for writing here.
-    int fd =
-        ::open(QFile::encodeName(Path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
+    QString error;
+    switch (files::CreateNewPrivateFile(Path, error)) {
+    case files::TCreated::Created:
         return CreateTables(Path);
+    case files::TCreated::Failed:
+        return QStringLiteral("无法创建数据库文件 %1：%2").arg(Native(Path), error);
+    case files::TCreated::AlreadyThere:
+        break;
     }
-    if (errno != EEXIST)
-        return QStringLiteral("无法创建数据库文件 %1：%2")
-            .arg(Native(Path), QString::fromLocal8Bit(std::strerror(errno)));
     return CheckExisting(Path);
+}
+
+std::optional<QString> PrepareProgramDatabase(const QString& ProgramPath) {
+    const QString folder = DataFolder(ProgramPath);
+    QString error;
+    if (folder != ProgramFolder(ProgramPath) && !files::MakePrivateFolder(folder, error))
+        return QStringLiteral("无法创建数据文件夹 %1：%2").arg(folder, error);
+    return PrepareDatabase(folder + kDatabaseName);
 }

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,15 +45,72 @@ void MakeDatabase(const QString& Path, const QString& Sql) {
 } // namespace
 
 TEST(VelnaFile, PathAndConnectionStringComeFromTheProgramPath) {
-    EXPECT_EQ(DatabasePath("/opt/x/soveli"), "/opt/x/velna.dll");
+    QTemporaryDir dir;
+    const QString folder = dir.path() + '/';
+    EXPECT_EQ(DatabasePath(folder + "soveli"), folder + "velna.dll");
     EXPECT_EQ(ProgramFolder("/opt/x/soveli"), "/opt/x/");
-    EXPECT_EQ(DatabasePath("soveli"), "velna.dll");
-    EXPECT_EQ(DatabaseConnectionString("/home/a b/程序/soveli"),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/home/a b/程序/velna.dll;Persist "
-              "Security Info=False");
+    EXPECT_EQ(ProgramFolder("soveli"), "");
+    EXPECT_EQ(DatabaseConnectionString(folder + "soveli"),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder +
+                  "velna.dll;Persist Security Info=False");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("a b;程序"));
     TADOConnection c(nullptr);
-    c.SetConnectionString(DatabaseConnectionString("/tmp/a;b/soveli"));
-    EXPECT_EQ(c.DataSource(), "/tmp/a;b/velna.dll");
+    c.SetConnectionString(DatabaseConnectionString(folder + "a b;程序/soveli"));
+    EXPECT_EQ(c.DataSource(), folder + "a b;程序/velna.dll");
+}
+
+TEST(VelnaFile, DataStaysBesideTheProgramOnlyWhereItMayWrite) {
+    EXPECT_EQ(ChooseDataFolder("/media/stick/", true, "/x", "/home/a"), "/media/stick/");
+    EXPECT_EQ(ChooseDataFolder("/usr/bin/", false, "/home/a/data/", "/home/a"),
+              "/home/a/data/soveli/");
+    // Unset, empty or relative: the default under the home folder.
+    for (const char* xdg : {"", "data", "./data"})
+        EXPECT_EQ(ChooseDataFolder("/usr/bin/", false, xdg, "/home/a"),
+                  "/home/a/.local/share/soveli/");
+}
+
+TEST(VelnaFile, AnInstalledProgramKeepsItsDataPrivatelyInTheUsersDataFolder) {
+    QTemporaryDir home;
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("share")));
+    // A program folder that cannot be written: one that is not there (running as the
+    // administrator, a folder without write permission would still be writable).
+    const QString program = home.filePath("not-there/bin/soveli");
+    EXPECT_EQ(DatabasePath(program), home.filePath("share/soveli/velna.dll"));
+    auto problem = PrepareProgramDatabase(program);
+    ASSERT_FALSE(problem) << problem->toStdString();
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(home.filePath("share/soveli")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat(QFile::encodeName(home.filePath("share/soveli/velna.dll")).constData(), &st),
+              0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(Tables(home.filePath("share/soveli/velna.dll")), (QStringList{"setting", "velna"}));
+    EXPECT_FALSE(QFile::exists(home.filePath("not-there")));
+    // The second start finds it.
+    EXPECT_FALSE(PrepareProgramDatabase(program));
+
+    // Where the folder cannot be made, the message says which folder.
+    QFile blocker(home.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("file")));
+    problem = PrepareProgramDatabase(program);
+    ASSERT_TRUE(problem);
+    EXPECT_TRUE(problem->startsWith("无法创建数据文件夹 " + home.filePath("file/soveli/")))
+        << problem->toStdString();
+    if (oldXdg.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldXdg);
+}
+
+TEST(VelnaFile, AProgramInAFolderWithoutWritePermissionKeepsItsDataElsewhere) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the administrator may write anywhere";
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("bin"));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("bin")).constData(), 0555), 0);
+    EXPECT_NE(DataFolder(dir.filePath("bin/soveli")), dir.filePath("bin/"));
+    ::chmod(QFile::encodeName(dir.filePath("bin")).constData(), 0755);
 }
 
 TEST(VelnaFile, NewFileIsPrivateWithBothTablesWhateverTheWorkingFolder) {
