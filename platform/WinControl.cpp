@@ -522,6 +522,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case CN_SYSKEYDOWN: {
         Message.Result = 1;
         const unsigned key = unsigned(Message.WParam);
+        // The form's main menu sees a key before the control, so its shortcuts win.
+        if (FormMenuShortCut(GetParentForm(this), ShortCut(key, KeyboardStateToShiftState())))
+            return;
         const unsigned mask = DialogKeyMask(key);
         if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0)
             if (TCustomForm* f = GetParentForm(this))
