@@ -256,38 +256,6 @@ std::map<const TCustomForm*, TMainMenu*>& FormMenus() {
     return menus;
 }
 
-int QtKeyOf(unsigned Key) {
-    if ((Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9')) return int(Key);
-    if (Key >= VK_F1 && Key < VK_F1 + 24) return Qt::Key_F1 + int(Key - VK_F1);
-    static const std::map<unsigned, int> keys = {
-        {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},       {VK_RETURN, Qt::Key_Return},
-        {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},   {VK_PRIOR, Qt::Key_PageUp},
-        {VK_NEXT, Qt::Key_PageDown},  {VK_END, Qt::Key_End},       {VK_HOME, Qt::Key_Home},
-        {VK_LEFT, Qt::Key_Left},      {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},
-        {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert}, {VK_DELETE, Qt::Key_Delete}};
-    auto it = keys.find(Key);
-    return it == keys.end() ? 0 : it->second;
-}
-
-QKeySequence KeySequenceOf(TShortCut Value) {
-    const int key = QtKeyOf(Value & 0xFF);
-    if (!key) return QKeySequence();
-    int mods = 0;
-    if (Value & scShift) mods |= Qt::SHIFT;
-    if (Value & scCtrl) mods |= Qt::CTRL;
-    if (Value & scAlt) mods |= Qt::ALT;
-    return QKeySequence(key | mods);
-}
-
-void CollectShortCuts(const TMenuItem* Parent, std::vector<TShortCut>& Out) {
-    for (int i = 0; i < Parent->Count(); ++i) {
-        const TMenuItem* it = Parent->Items(i);
-        if (!it->Visible()) continue;
-        if (it->ShortCut()) Out.push_back(it->ShortCut());
-        CollectShortCuts(it, Out);
-    }
-}
-
 } // namespace
 
 TMenuBarControl::TMenuBarControl(TComponent* AOwner, TMainMenu* Menu)
@@ -296,9 +264,7 @@ TMenuBarControl::TMenuBarControl(TComponent* AOwner, TMainMenu* Menu)
     SetAlign(TAlign::alTop);
 }
 
-TMenuBarControl::~TMenuBarControl() {
-    for (QAction* a : FShortCutActions) delete a;
-}
+TMenuBarControl::~TMenuBarControl() = default;
 
 QWidget* TMenuBarControl::CreateWidget(QWidget* ParentWidget) {
     auto* bar = new TBarWidget(this, ParentWidget);
@@ -347,27 +313,6 @@ void TMenuBarControl::Sync() {
     const int h = std::max(1, bar->sizeHint().height());
     if (h != Height()) SetHeight(h);
     bar->update();
-    if (Parent()) SyncShortCuts(Parent()->Handle());
-}
-
-void TMenuBarControl::SyncShortCuts(QWidget* FormWidget) {
-    for (QAction* a : FShortCutActions) delete a;
-    FShortCutActions.clear();
-    std::vector<TShortCut> keys;
-    CollectShortCuts(FMenu->Items(), keys);
-    for (TShortCut key : keys) {
-        const QKeySequence seq = KeySequenceOf(key);
-        if (seq.isEmpty()) continue;
-        auto* a = new QAction(FormWidget);
-        a->setShortcut(seq);
-        a->setShortcutContext(Qt::WindowShortcut);
-        TMainMenu* menu = FMenu;
-        QObject::connect(a, &QAction::triggered, a, [menu, key, life = std::weak_ptr<int>(FLife)] {
-            Later(life, [menu, key] { menu->IsShortCut(key); });
-        });
-        FormWidget->addAction(a);
-        FShortCutActions.push_back(a);
-    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -416,6 +361,14 @@ void TMainMenu::Notification(TComponent* AComponent, TOperation Operation) {
         FormMenus().erase(FForm);
         FForm = nullptr;
     }
+}
+
+bool FormMenuShortCut(const TCustomForm* Form, TShortCut Key) {
+    TMainMenu* menu = Form ? FormMainMenu(Form) : nullptr;
+    TMenuItem* item = menu && Key ? menu->ShortCutItem(Key) : nullptr;
+    if (!item) return false;
+    Later(item->LifeToken(), [item] { item->Click(); });
+    return true;
 }
 
 TMainMenu* FormMainMenu(const TCustomForm* Form) {

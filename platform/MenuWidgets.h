@@ -57,10 +57,8 @@ protected:
     QWidget* CreateWidget(QWidget* ParentWidget) override;
 
 private:
-    void SyncShortCuts(QWidget* FormWidget);
     TMainMenu* FMenu;
     bool FSyncPending = false;
-    std::vector<QAction*> FShortCutActions;
     std::shared_ptr<int> FLife = std::make_shared<int>(0);
 };
 

@@ -335,12 +335,18 @@ TMenuItem* TMenu::FindItemByShortCut(TShortCut Key) const {
     return Key ? FindShortCut(FItems.get(), Key) : nullptr;
 }
 
-bool TMenu::IsShortCut(TShortCut Key) {
+TMenuItem* TMenu::ShortCutItem(TShortCut Key) const {
     TMenuItem* it = FindItemByShortCut(Key);
-    if (!it || !it->Enabled()) return false;
+    if (!it || !it->Enabled()) return nullptr;
     // A disabled parent level disables what lies under it.
     for (TMenuItem* p = it->Parent(); p; p = p->Parent())
-        if (!p->Enabled()) return false;
+        if (!p->Enabled()) return nullptr;
+    return it;
+}
+
+bool TMenu::IsShortCut(TShortCut Key) {
+    TMenuItem* it = ShortCutItem(Key);
+    if (!it) return false;
     it->Click();
     return true;
 }

@@ -168,6 +168,8 @@ public:
     void SetRightToLeft(bool Value);
     // Finds an enabled item with this shortcut and clicks it.
     bool IsShortCut(TShortCut Key);
+    // The item with this shortcut when it can be clicked (it and its parents enabled).
+    TMenuItem* ShortCutItem(TShortCut Key) const;
     // The item with this shortcut (nullptr when none).
     TMenuItem* FindItemByShortCut(TShortCut Key) const;
 
@@ -243,6 +245,10 @@ private:
 // Shows Control's pop-up menu when it has one that pops up by itself; true when shown. The
 // right button's default handling calls this.
 bool ShowControlPopupMenu(TControl* Control, TPoint ScreenPos);
+
+// Clicks (from the event loop) the enabled item of Form's main menu that has this shortcut;
+// true when there is one. A key reaches the form's menu before the focused control.
+bool FormMenuShortCut(const TCustomForm* Form, TShortCut Key);
 
 // The desktop's menu font (the platform's non-client menu font) in clMenuText.
 TFont MenuFont();

@@ -1,7 +1,9 @@
 // Menus: the item tree, shortcuts, image lists, and what Qt's menus show for them.
 
+#include "platform/Environment.h"
 #include "platform/Forms.h"
 #include "platform/MenuWidgets.h"
+#include "platform/StdCtrls.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -317,4 +319,34 @@ TEST(MainMenus, BarAtTheFormsTopFollowsChangesAndDiesWithEitherSide) {
     }
     EXPECT_EQ(loose.Form(), nullptr);
     EXPECT_EQ(loose.Bar(), nullptr);
+}
+
+TEST(MainMenus, ShortcutsReachTheMenuBeforeTheFocusedControl) {
+    auto env = std::make_unique<TScriptedEnvironment>();
+    TScriptedEnvironment* world = env.get();
+    SetEnvironment(std::move(env));
+    {
+        TForm form(nullptr);
+        auto* edit = new TCustomEdit(&form);
+        edit->SetParent(&form);
+        auto* menu = new TMainMenu(&form);
+        TMenuItem* copy = AddItem(AddItem(menu->Items(), "&Edit"), "&Copy");
+        copy->SetShortCut(ShortCut('C', {TShiftStateItem::ssCtrl}));
+        int clicks = 0;
+        copy->OnClick = [&](TObject*) { ++clicks; };
+        menu->SetForm(&form);
+
+        world->Modifiers = 2; // Ctrl
+        EXPECT_EQ(edit->Perform(CN_KEYDOWN, 'C'), 1);
+        Pump();
+        EXPECT_EQ(clicks, 1);
+        copy->SetEnabled(false); // the edit gets the key
+        EXPECT_EQ(edit->Perform(CN_KEYDOWN, 'C'), 0);
+        world->Modifiers = 0;
+        copy->SetEnabled(true);
+        EXPECT_EQ(edit->Perform(CN_KEYDOWN, 'C'), 0); // plain C is no shortcut
+        Pump();
+        EXPECT_EQ(clicks, 1);
+    }
+    SetEnvironment(nullptr);
 }
