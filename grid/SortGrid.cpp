@@ -5,8 +5,10 @@
 #include "platform/DragDrop.h"
 #include "platform/Environment.h"
 #include "platform/Forms.h"
+#include "platform/UpdateLock.h"
 
 #include <cmath>
+#include <optional>
 
 void InitGridPictures() {
     static const bool done = [] {
@@ -345,6 +347,9 @@ void TSortGrid::GoToCell(int Col, int Row, bool ScrollIntoView) {
     Col = std::clamp(Col, 0, std::max(0, ColCount() - 1));
     Row = std::clamp(Row, 1, std::max(1, RowCount() - 1));
     if (!SelectCell(Col, Row)) return;
+    // The form shows the move once, whole, instead of step by step.
+    std::optional<TUpdateLock> lock;
+    if (TCustomForm* form = GetParentForm(this)) lock.emplace(form);
     SetCurrentCell(Col, Row, true, true);
     ResetSelection(Row);
     SetCurrentCol(Col);

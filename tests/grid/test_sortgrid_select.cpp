@@ -388,6 +388,17 @@ TEST_F(ValidateFixture, AnEditIsCheckedBeforeAHeaderClickMovesTheRecords) {
     EXPECT_EQ(Asked.size(), 2u);
 }
 
+TEST_F(SelectFixture, GoToCellHoldsTheFormsUpdateLockWhileItMoves) {
+    Fill({"a", "b", "c"});
+    std::vector<bool> locked;
+    Grid->OnRowSelected = [&](TObject*) { locked.push_back(Form->UpdatesLocked()); };
+    Grid->GoToCell(1, 3, true);
+    ASSERT_FALSE(locked.empty());
+    EXPECT_TRUE(locked.back());
+    EXPECT_FALSE(Form->UpdatesLocked());
+    EXPECT_EQ(Grid->CurrentRow(), 3);
+}
+
 TEST_F(SelectFixture, TypeAheadSearchesBelowThenWrapsInTheSortColumn) {
     Fill({"apple", "Berry", "avocado", "", "banana"});
     Grid->SortOptions()->SetSortCol(0);
