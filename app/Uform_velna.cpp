@@ -51,7 +51,7 @@ void Tform_velna::FormCreate(TObject*) {
     } else {
         FDatabaseReady = true;
         // Readable but not writable: say so now rather than at every failed save.
-        if (std::optional<QString> problem = DatabaseWriteProblem(file))
+        if (std::optional<QString> problem = DatabaseWriteProblem(DatabasePath(exe)))
             Application->MessageBox(*problem, U(kWarningCaption), MB_OK | MB_ICONWARNING);
     }
     // 4. The two calendars.

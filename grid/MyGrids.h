@@ -95,9 +95,6 @@ public:
     void SetBorderStyle(TBorderStyle Value);
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
-    // The frame BorderStyle puts around the client area: 2 pixels with Ctl3D, else 1.
-    int BorderExtent() const;
-    TPoint ClientOrigin() const override;
     bool DefaultDrawing() const { return FDefaultDrawing; }
     void SetDefaultDrawing(bool Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
@@ -123,9 +120,6 @@ public:
     TGridCoord CellAtPoint(int X, int Y) const;
     DrawMetrics CalcDrawMetrics() const;
     TRect ClientRect() const override;
-    // Invalidating and scrolling parts of the client area, which starts inside the frame.
-    void InvalidateClientRect(const TRect& R);
-    void ScrollClient(int DX, int DY, const TRect& R);
 
     void MoveColumnTo(int FromIndex, int ToIndex);
     void MoveRowTo(int FromIndex, int ToIndex);
@@ -205,6 +199,7 @@ protected:
     // Right-to-left painting runs on a mirrored canvas; cell drawing that wants plain client
     // coordinates switches the mirror off and on again around its work.
     void MirrorCanvas(bool On);
+    void PaintWindow(QPainter& Painter, const QRegion& Clip) override;
     bool IsDesigning() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
     // The largest first visible cell that still shows Coord whole, per axis.
     TGridCoord CalcMaxTopLeft(TGridCoord Coord, const DrawMetrics& M) const;
@@ -221,10 +216,6 @@ protected:
     void DoExit() override;
 
 private:
-    // The client area before the bars take their room: inside the frame.
-    TRect InnerRect() const;
-    void DrawBorder();
-    void BorderChanged();
     DrawMetrics CalcDrawMetricsXY(int ClientWidth, int ClientHeight) const;
     void CalcAxis(AxisMetrics& A, int FixedCount, int FirstCell, int CellCount,
                   int ClientExtent) const;
@@ -314,6 +305,7 @@ private:
     bool FUpdatingScrollRange = false;
     bool FMoveLineShown = false;
     bool FFocusFromEditor = false;
+    QRegion FPaintClip;
     TWindowScrollBars FWindowBars;
 };
 

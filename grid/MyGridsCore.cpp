@@ -19,17 +19,6 @@ TMyCustomGrid::TMyCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FWind
     // The window has the bars of the default ssBoth from the start; each shows once it has a range.
     FWindowBars.ShowScrollBar(SB_HORZ, true);
     FWindowBars.ShowScrollBar(SB_VERT, true);
-    FWindowBars.SetFrame(BorderExtent());
-    // Mouse messages from the window arrive in window coordinates; the grid works in client
-    // coordinates, which start inside the frame.
-    HookWindowProc(
-        [this](TMessage& M, bool&) {
-            const int b = BorderExtent();
-            if (b == 0 || M.Msg < WM_MOUSEMOVE || M.Msg > WM_MBUTTONDBLCLK) return;
-            const TPoint p = PointFromLParam(M.LParam);
-            M.LParam = MakeLParam(p.X - b, p.Y - b);
-        },
-        nullptr);
 }
 
 // The editor is a component of the grid and goes first, with the control's children.
@@ -100,9 +89,9 @@ void TMyCustomGrid::ApplySizeChange(int OldColCount, int OldRowCount, const Draw
         const int col = std::min(Old->Horz.LastFullCell, now.Horz.LastFullCell);
         const int row = std::min(Old->Vert.LastFullCell, now.Vert.LastFullCell);
         TRect r = CellBounds(col, 0);
-        InvalidateClientRect(Rect(r.Left, r.Top, Width(), Height()));
+        InvalidateRect(Rect(r.Left, r.Top, Width(), Height()));
         r = CellBounds(0, row);
-        InvalidateClientRect(Rect(r.Left, r.Top, Width(), Height()));
+        InvalidateRect(Rect(r.Left, r.Top, Width(), Height()));
     }
     UpdateScrollRange();
     SizeChanged(OldColCount, OldRowCount);
@@ -238,40 +227,13 @@ void TMyCustomGrid::SetScrollBars(TScrollStyle Value) {
 void TMyCustomGrid::SetBorderStyle(TBorderStyle Value) {
     if (FBorderStyle == Value) return;
     FBorderStyle = Value;
-    BorderChanged();
+    Invalidate();
 }
 
 void TMyCustomGrid::SetCtl3D(bool Value) {
     if (FCtl3D == Value) return;
     FCtl3D = Value;
-    BorderChanged();
-}
-
-int TMyCustomGrid::BorderExtent() const {
-    if (FBorderStyle != TBorderStyle::bsSingle) return 0;
-    return FCtl3D ? 2 : 1;
-}
-
-// The client area changed size: what a window gets when its frame changes.
-void TMyCustomGrid::BorderChanged() {
-    FWindowBars.SetFrame(BorderExtent());
-    UpdateScrollRange();
     Invalidate();
-}
-
-TPoint TMyCustomGrid::ClientOrigin() const {
-    const TPoint p = TCustomControl::ClientOrigin();
-    return {p.X + BorderExtent(), p.Y + BorderExtent()};
-}
-
-void TMyCustomGrid::InvalidateClientRect(const TRect& R) {
-    const int b = BorderExtent();
-    InvalidateRect(Rect(R.Left + b, R.Top + b, R.Right + b, R.Bottom + b));
-}
-
-void TMyCustomGrid::ScrollClient(int DX, int DY, const TRect& R) {
-    const int b = BorderExtent();
-    ScrollWindow(DX, DY, Rect(R.Left + b, R.Top + b, R.Right + b, R.Bottom + b));
 }
 
 void TMyCustomGrid::SetDefaultDrawing(bool Value) {

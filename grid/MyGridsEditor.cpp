@@ -5,6 +5,10 @@
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <cmath>
 
 unsigned GridMessageTime() {
@@ -91,11 +95,14 @@ bool TMyCustomGrid::EditorFocused() const {
     if (!FInplaceEdit) return false;
     if (FocusedWinControl() == FInplaceEdit) return true;
     // Qt names the new focus widget before it tells the old one it lost the focus.
-    return Application->FocusedControl() == FInplaceEdit;
+    return FInplaceEdit->HandleAllocated() && QApplication::focusWidget() == FInplaceEdit->Handle();
 }
 
 void TMyCustomGrid::PostCharToEditor(QChar Ch) {
-    if (FInplaceEdit) Application->PostKeyChar(FInplaceEdit, Ch);
+    if (!FInplaceEdit || !FInplaceEdit->HandleAllocated()) return;
+    const int key = Ch.unicode() == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown);
+    QCoreApplication::postEvent(FInplaceEdit->Handle(),
+                                new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(Ch)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -109,11 +116,12 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
 void TInplaceEdit::CreateWnd() {
     TCustomEdit::CreateWnd();
     // Borderless and flat: the cell is the frame.
-    SetBorderStyle(TBorderStyle::bsNone);
+    Edit()->setFrame(false);
 }
 
 void TInplaceEdit::Deselect() {
-    SetSelStart(int(Text().size())); // also ends the selection
+    Edit()->deselect();
+    Edit()->setCursorPosition(Text().size());
 }
 
 void TInplaceEdit::UpdateContents() {
@@ -144,13 +152,11 @@ void TInplaceEdit::PlaceAt(const TRect& R, bool Repaint) {
     HandleNeeded();
     const bool wasHidden = !Visible();
     InvalidateArea();
-    // The cell is in the grid's client coordinates, the editor's place in its window's.
-    const int b = FGrid->BorderExtent();
-    SetBounds(R.Left + b, R.Top + b, R.Width(), R.Height());
+    SetBounds(R.Left, R.Top, R.Width(), R.Height());
     SetVisible(true);
-    BringToFront();
+    Handle()->raise();
     // The formatting rectangle (2, 2, width - 2, height).
-    SetTextMargins(2, 2, 2, 0);
+    Edit()->setTextMargins(2, 2, 2, 0);
     if (wasHidden || Repaint) InvalidateArea();
     if (FGrid->Focused()) SetFocus();
 }
@@ -187,7 +193,8 @@ void TInplaceEdit::WndProc(TMessage& Message) {
         DefaultHandler(Message);
         return;
     case WM_KILLFOCUS:
-        if (FGrid && (FocusedWinControl() == FGrid || Application->FocusedControl() == FGrid))
+        if (FGrid && (FocusedWinControl() == FGrid ||
+                      (FGrid->HandleAllocated() && QApplication::focusWidget() == FGrid->Handle())))
             FGrid->FFocusFromEditor = true;
         break;
     case WM_LBUTTONDOWN:

@@ -4,6 +4,7 @@
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
 
+#include <QApplication>
 #include <algorithm>
 
 namespace {
@@ -613,8 +614,6 @@ void TMyCustomGrid::CancelMode() {
 void TMyCustomGrid::DrawSizingLine(const DrawMetrics& M) {
     TCanvas* c = Canvas();
     const TXorPen pen(c, 1);
-    const int b = BorderExtent();
-    c->MoveOrigin(b, b);
     if (FGridState == TGridState::gsRowSizing) {
         c->MoveTo(0, FSizingPos);
         c->LineTo(M.Horz.FixedEnd, FSizingPos);
@@ -622,14 +621,11 @@ void TMyCustomGrid::DrawSizingLine(const DrawMetrics& M) {
         c->MoveTo(FSizingPos, 0);
         c->LineTo(FSizingPos, M.Vert.ClientExtent);
     }
-    c->MoveOrigin(-b, -b);
 }
 
 void TMyCustomGrid::DrawMoveLine() {
     TCanvas* c = Canvas();
     const TXorPen pen(c, 5);
-    const int b = BorderExtent();
-    c->MoveOrigin(b, b);
     if (FGridState == TGridState::gsRowMoving) {
         const TRect r = CellBounds(FFixedCols > 0 ? 0 : FTopLeft.X, FMovePos);
         const int pos = FMovePos > FMoveIndex ? r.Bottom : r.Top;
@@ -642,7 +638,6 @@ void TMyCustomGrid::DrawMoveLine() {
         c->MoveTo(pos, 0);
         c->LineTo(pos, ClientHeight());
     }
-    c->MoveOrigin(-b, -b);
     FMoveLineShown = !FMoveLineShown;
 }
 
@@ -655,12 +650,15 @@ void TMyCustomGrid::UpdateCursor() {
         int index, pos, ofs;
         state = CalcSizingState(FHitTest.X, FHitTest.Y, index, pos, ofs, CalcDrawMetrics());
     }
+    if (!HandleAllocated()) return;
     if (state == TGridState::gsRowSizing)
-        SetShownCursor(crVSplit);
+        Handle()->setCursor(CursorShape(crVSplit));
     else if (state == TGridState::gsColSizing)
-        SetShownCursor(crHSplit);
+        Handle()->setCursor(CursorShape(crHSplit));
+    else if (Cursor() != crDefault)
+        Handle()->setCursor(CursorShape(Cursor()));
     else
-        SetShownCursor(Cursor());
+        Handle()->unsetCursor();
 }
 
 void TMyCustomGrid::DoWheel(bool Down, WPARAM WParam, LPARAM LParam, LRESULT& Result) {

@@ -96,13 +96,8 @@ DrawMetrics TMyCustomGrid::CalcDrawMetrics() const {
     return CalcDrawMetricsXY(c.Width(), c.Height());
 }
 
-TRect TMyCustomGrid::InnerRect() const {
-    const int b = BorderExtent();
-    return Rect(0, 0, std::max(0, Width() - 2 * b), std::max(0, Height() - 2 * b));
-}
-
 TRect TMyCustomGrid::ClientRect() const {
-    return FWindowBars.ClientRect(InnerRect());
+    return FWindowBars.ClientRect(TCustomControl::ClientRect());
 }
 
 int TMyCustomGrid::VisibleColCount() const {
@@ -204,7 +199,7 @@ TGridRect TMyCustomGrid::SelectedRect() const {
 }
 
 void TMyCustomGrid::InvalidateGridRectWith(const TGridRect& R) {
-    InvalidateClientRect(GridRectToScreenRect(R, true));
+    InvalidateRect(GridRectToScreenRect(R, true));
 }
 
 void TMyCustomGrid::InvalidateGridRect(const TGridRect& R) {

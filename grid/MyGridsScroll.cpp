@@ -152,15 +152,15 @@ void TMyCustomGrid::TopLeftMoved(TGridCoord OldTopLeft) {
         const TRect rtlCells =
             UseRightToLeftAlignment() ? Rect(0, 0, w - fh, h) : Rect(fh, 0, w, h);
         if (dx != 0 && dy == 0) {
-            ScrollClient(sx, 0, rtlCells);
+            ScrollWindow(sx, 0, rtlCells);
         } else if (dy != 0 && dx == 0) {
-            ScrollClient(0, dy, Rect(0, fv, w, h));
+            ScrollWindow(0, dy, Rect(0, fv, w, h));
         } else if (dx != 0) {
-            ScrollClient(sx, 0, Rect(rtlCells.Left, 0, rtlCells.Right, fv));
+            ScrollWindow(sx, 0, Rect(rtlCells.Left, 0, rtlCells.Right, fv));
             const TRect band =
                 UseRightToLeftAlignment() ? Rect(w - fh, fv, w, h) : Rect(0, fv, fh, h);
-            ScrollClient(0, dy, band);
-            ScrollClient(sx, dy, Rect(rtlCells.Left, fv, rtlCells.Right, h));
+            ScrollWindow(0, dy, band);
+            ScrollWindow(sx, dy, Rect(rtlCells.Left, fv, rtlCells.Right, h));
         }
     }
     if (FOptions.Contains(TGridOption::goRowSelect)) InvalidateGridRectWith(SelectedRect());
@@ -214,7 +214,7 @@ void TMyCustomGrid::UpdateScrollRange() {
     };
     try {
         // The grid's own bars are left out of the first calculation.
-        const TRect full = InnerRect();
+        const TRect full = TCustomControl::ClientRect();
         setHorz(full.Width(), full.Height());
         const int clientW = ClientWidth();
         {
@@ -344,7 +344,7 @@ void TMyCustomGrid::ModifyColOffset(int Value) {
     FColOffset = Value;
     const DrawMetrics m = CalcDrawMetrics();
     const int dx = (old - Value) * (UseRightToLeftAlignment() ? -1 : 1);
-    ScrollClient(dx, 0, ClientRect());
-    InvalidateClientRect(Rect(0, 0, m.Horz.ClientExtent, m.Vert.FixedEnd));
+    ScrollWindow(dx, 0, ClientRect());
+    InvalidateRect(Rect(0, 0, m.Horz.ClientExtent, m.Vert.FixedEnd));
     SetScrollPosIfChanged(SB_HORZ, FColOffset);
 }

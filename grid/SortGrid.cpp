@@ -7,6 +7,7 @@
 #include "platform/Forms.h"
 #include "platform/UpdateLock.h"
 
+#include <QFile>
 #include <cmath>
 #include <optional>
 
@@ -22,11 +23,8 @@ namespace {
 
 void LoadPicture(TBitmap& Bitmap, const char* Name) {
     InitGridPictures();
-    try {
-        Bitmap.LoadFromFile(QStringLiteral(":/grid/") + QLatin1String(Name));
-    } catch (const Exception&) {
-        // a missing glyph leaves the picture empty; the grid draws on without it
-    }
+    QFile f(QStringLiteral(":/grid/") + QLatin1String(Name));
+    if (f.open(QIODevice::ReadOnly)) Bitmap.LoadFromData(f.readAll());
 }
 
 // Colour names or numbers, for row format texts.
@@ -107,11 +105,8 @@ void TSortGrid::SetModified(bool Value) {
     if (Value && OnModified) OnModified(this);
 }
 
-void TSortGrid::SetUserSettings(const TStrings* Value) {
-    if (!Value)
-        FUserSettings->Clear();
-    else if (Value != FUserSettings.get())
-        FUserSettings->Assign(*Value);
+void TSortGrid::SetUserSettings(TStringList* Value) {
+    FUserSettings.reset(Value);
     SetModified(true);
 }
 

@@ -114,8 +114,6 @@ using TSetEllipsisEvent = std::function<void(TObject* Sender, int ACol, int ARow
 void InitGridPictures();
 
 class TSortGrid : public TMyStringGrid {
-    friend class TSortPass;
-
 public:
     explicit TSortGrid(TComponent* AOwner);
     ~TSortGrid() override;
@@ -145,8 +143,7 @@ public:
         if (Operation == TOperation::opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
     }
     TStringList* UserSettings() const { return FUserSettings.get(); }
-    // Copies the lines (the grid keeps its own list, so passing UserSettings() is harmless).
-    void SetUserSettings(const TStrings* Value);
+    void SetUserSettings(TStringList* Value);
     TAlignment AlignmentHorz() const { return FAlignmentHorz; }
     void SetAlignmentHorz(TAlignment Value);
     TVertAlignment AlignmentVert() const { return FAlignmentVert; }

@@ -72,7 +72,7 @@ bool TSortGrid::OpenComboBox(int Col, int Row) {
 
     // Placed in the host's coordinates, wherever the grid sits inside it.
     const TRect cell = CellBounds(Col, Row);
-    TPoint grid{Left() + BorderExtent(), Top() + BorderExtent()};
+    TPoint grid{Left(), Top()};
     if (host && Parent() && Parent() != host)
         grid = host->ScreenToClient(Parent()->ClientToScreen(grid));
     const int count = list->Items()->Count();

@@ -54,7 +54,7 @@ Forecast CycleEvents(const std::vector<StoredDiary>& Diary,
     cycle::PhaseState phases = cycle::ComputePhases(start, length);
     for (int k = 0; k < kForecastCycles; ++k) {
         AddCycle(Events, phases, length);
-        phases = cycle::ComputePhases(cycle::NextCycleStart(phases, length), length);
+        phases = cycle::ComputePhases(cycle::NextCycleStart(phases), length);
     }
     return {kForecastCycles, {}};
 }

@@ -33,7 +33,7 @@ void ExpectChineseFirst(const std::vector<TMessageBoxRequest>& Boxes) {
 TEST_F(WindowFixture, TheFirstStartWritesSettingsToComputeWith) {
     Tform_velna& w = Open();
     EXPECT_TRUE(World->Boxes.empty());
-    EXPECT_EQ(w.CycleLength, 28);
+    EXPECT_EQ(w.Phases.CycleLength, 28);
     w.FlatSpeedButton2->Click();
     EXPECT_TRUE(World->Boxes.empty()); // no "add your data?" question
     EXPECT_EQ(w.FlatEdit1->Text(), "");
@@ -124,7 +124,7 @@ TEST_F(WindowFixture, UnreadableValuesAreReportedOnceAndEverythingElseLoads) {
     EXPECT_EQ(w.Apart_list->Item(1)->Caption(), "2026-11-03");
     EXPECT_EQ(w.Apart_list->Item(2)->Caption(), "12/02/2026");
     EXPECT_EQ(w.Apart_list->Item(2)->SubItems()->Strings(1), "three");
-    EXPECT_EQ(w.CycleLength, 0);
+    EXPECT_EQ(w.Phases.CycleLength, 0);
     // The settings view shows the stored text to correct, without a second report.
     w.FlatSpeedButton2->Click();
     EXPECT_EQ(w.FlatEdit3->Text(), "twenty");

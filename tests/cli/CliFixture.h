@@ -33,6 +33,8 @@ struct CliFixture : ::testing::Test {
         VelnaStore store(connection, query);
         for (const auto& [date, status, text] : Diary)
             store.InsertDiary(StrToDate(date), status, text);
+        // A new database starts with default settings; no cycle means no settings row at all.
+        if (!Cycle) connection.Execute("delete * from [setting]");
         if (Cycle) {
             store.LoadSettings();
             store.SaveSettings({"Anna", QStringLiteral("正常"), *Cycle, "2026/12/02____",

@@ -279,49 +279,4 @@ TEST_F(SortGridFixture, TheSortArrowPointsTheSortDirection) {
     EXPECT_EQ(grey(Render(), 5), 0);
 }
 
-TEST_F(SortGridFixture, SortsThatOnceReadOutOfRangeKeepEveryRecord) {
-    // More rows than an insertion sort handles alone, empty cells among them.
-    std::vector<QString> keys;
-    for (int i = 0; i < 40; ++i)
-        keys.push_back(i % 3 == 0 ? QString() : QStringLiteral("r%1").arg(40 - i));
-    Fill(keys);
-    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNumericExtended);
-    Grid->SortByColumn(0);
-    const QStringList sorted = Column(0);
-    QStringList expected;
-    for (int i = 0; i < 14; ++i) expected << QString();
-    for (int v = 1; v <= 40; ++v)
-        if ((40 - v) % 3 != 0) expected << QStringLiteral("r%1").arg(v);
-    EXPECT_EQ(sorted, expected);
-    // Empty keys keep their old order.
-    EXPECT_EQ(Grid->CellText(1, 1), QStringLiteral("1"));
-    EXPECT_EQ(Grid->CellText(1, 2), QStringLiteral("4"));
-
-    // An application's comparison that is no ordering at all still loses nothing.
-    Grid->SortOptions()->SetSortStyle(TSortStyle::ssCustom);
-    Grid->SortOptions()->SetCompareProc([](const QString&, const QString&) { return -1; });
-    Grid->SortByColumn(1);
-    QStringList rows = Column(1);
-    std::sort(rows.begin(), rows.end(),
-              [](const QString& A, const QString& B) { return A.toInt() < B.toInt(); });
-    QStringList all;
-    for (int i = 1; i <= 40; ++i) all << QString::number(i);
-    EXPECT_EQ(rows, all);
-}
-
-TEST_F(SortGridFixture, UserSettingsCopyTheirSourceEvenWhenItIsTheirOwn) {
-    Grid->UserSettings()->Add(QStringLiteral("width=3"));
-    Grid->SetModified(false);
-    Grid->SetUserSettings(Grid->UserSettings());
-    ASSERT_EQ(Grid->UserSettings()->Count(), 1);
-    EXPECT_EQ(Grid->UserSettings()->Strings(0), QStringLiteral("width=3"));
-    EXPECT_TRUE(Grid->Modified());
-    TStringList other;
-    other.Add(QStringLiteral("a"));
-    other.Add(QStringLiteral("b"));
-    Grid->SetUserSettings(&other);
-    other.Clear(); // the grid holds a copy, not the caller's list
-    EXPECT_EQ(Grid->UserSettings()->Count(), 2);
-}
-
 } // namespace

@@ -163,107 +163,20 @@ TEST(StringGrid, MovesCarryTheStoredData) {
 }
 
 TEST(StringGrid, EditorTextRoundTrip) {
-    // A grid of its own class that opens the protected editor calls (no cast to a class the
-    // object is not).
-    struct Access : TMyStringGrid {
-        using TMyStringGrid::GetEditText;
-        using TMyStringGrid::SetEditText;
-        using TMyStringGrid::TMyStringGrid;
-    };
-    Access g(nullptr);
+    TMyStringGrid g(nullptr);
     g.SetCellText(1, 1, QStringLiteral("abc"));
     int sets = 0;
     g.OnSetEditText = [&](TObject*, int, int, const QString&) { ++sets; };
     g.OnGetEditText = [](TObject*, int, int, QString& v) { v += QStringLiteral("!"); };
-    EXPECT_EQ(g.GetEditText(1, 1), QStringLiteral("abc!"));
-    g.SetEditText(1, 1, QStringLiteral("xyz"));
+    struct Access : TMyStringGrid {
+        using TMyStringGrid::GetEditText;
+        using TMyStringGrid::SetEditText;
+    };
+    auto& a = static_cast<Access&>(g);
+    EXPECT_EQ(a.GetEditText(1, 1), QStringLiteral("abc!"));
+    a.SetEditText(1, 1, QStringLiteral("xyz"));
     EXPECT_EQ(g.CellText(1, 1), QStringLiteral("xyz"));
     EXPECT_EQ(sets, 1);
-}
-
-TEST(SparseStorage, FarIndicesKeepTheirItemsAndEditsMoveOnlyWhatIsStored) {
-    // Past 65,535 sections of 16 slots: the directory length must not wrap.
-    TSparseList list(TSPAQuantum::SPASmall);
-    list.Put(5177344, P(1));
-    list.Put(1048576, P(2));
-    list.Put(7, P(3));
-    EXPECT_EQ(list.Get(5177344), P(1));
-    EXPECT_EQ(list.Get(1048576), P(2));
-    EXPECT_EQ(list.Count(), 5177345);
-    list.Insert(0, P(4));
-    EXPECT_EQ(list.Get(0), P(4));
-    EXPECT_EQ(list.Get(8), P(3));
-    EXPECT_EQ(list.Get(1048577), P(2));
-    EXPECT_EQ(list.Get(5177345), P(1));
-    EXPECT_EQ(list.Get(5177344), nullptr);
-    EXPECT_EQ(list.Count(), 5177346);
-    list.Delete(8);
-    EXPECT_EQ(list.Get(8), nullptr);
-    EXPECT_EQ(list.Get(1048576), P(2));
-    EXPECT_EQ(list.Get(5177344), P(1));
-    EXPECT_EQ(list.Array().HighBound(), 5177344);
-    list.Delete(5177344);
-    EXPECT_EQ(list.Array().HighBound(), 1048576);
-    EXPECT_THROW(list.Put(TSparseList::MaxCount - 1, P(5)), EListError);
-    EXPECT_THROW(list.Insert(TSparseList::MaxCount - 1, P(5)), EListError);
-}
-
-TEST(StringSparseList, PutOnAnExistingItemSetsTheCountLikeAnyPut) {
-    TStringSparseList l(TSPAQuantum::SPASmall);
-    l.Put(2, QStringLiteral("a"));
-    l.Insert(7, QString()); // no item, but the count grows to 8
-    ASSERT_EQ(l.Count(), 9);
-    l.Put(2, QStringLiteral("b")); // count := high bound + 1
-    EXPECT_EQ(l.Count(), 3);
-    EXPECT_EQ(l.Get(2), QStringLiteral("b"));
-}
-
-TEST(StringSparseList, DamagedStreamsAddNothingFalse) {
-    TStringSparseList l(TSPAQuantum::SPASmall);
-    l.Put(3, QStringLiteral("x"));
-    l.Put(7, QStringLiteral("yz"));
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        l.WriteList(out);
-    }
-    // Cut inside the second entry: the first stays where it belongs, nothing is inserted at 0.
-    TStringSparseList torn(TSPAQuantum::SPASmall);
-    QDataStream in(bytes.left(bytes.size() - 3));
-    torn.ReadList(in);
-    EXPECT_EQ(torn.Count(), 4);
-    EXPECT_EQ(torn.Get(3), QStringLiteral("x"));
-    EXPECT_EQ(torn.Get(0), QString());
-
-    // A negative or absurd index is refused (and the refused text is not leaked).
-    for (qint32 index : {-1, TStringSparseList::MaxStreamIndex + 1}) {
-        QByteArray bad;
-        {
-            QDataStream out(&bad, QIODevice::WriteOnly);
-            out << qint32(1) << index << QStringLiteral("t");
-        }
-        TStringSparseList target(TSPAQuantum::SPASmall);
-        QDataStream badIn(bad);
-        EXPECT_THROW(target.ReadList(badIn), EListError) << index;
-        EXPECT_EQ(target.Count(), 0);
-    }
-    TStringSparseList direct(TSPAQuantum::SPASmall);
-    EXPECT_THROW(direct.Insert(-1, QStringLiteral("t")), EListError);
-}
-
-TEST(StringSparseList, TheItemPoolLivesAsLongAsItsLists) {
-    {
-        TStringSparseList a(TSPAQuantum::SPASmall);
-        a.Put(0, QStringLiteral("a"));
-        {
-            TStringSparseList b(TSPAQuantum::SPALarge);
-            b.Put(0, QStringLiteral("b"));
-        }
-        a.Put(1, QStringLiteral("c")); // the pool outlives the second list
-        EXPECT_EQ(a.Get(1), QStringLiteral("c"));
-    }
-    // No list left: no pool left that a later list could outlive.
-    EXPECT_EQ(TStringSparseList::PoolChunks(), 0u);
 }
 
 } // namespace

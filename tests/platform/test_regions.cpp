@@ -50,9 +50,9 @@ TEST(RegionData, RectanglesBeyondTheCoordinateRangeAreRejectedWithAReason) {
     // Right - Left and Bottom - Top would overflow; so would the bounds written back.
     const int32_t lo = INT32_MIN, hi = INT32_MAX;
     for (const QByteArray& data :
-         {Ints({32, 1, 1, 16, 0, 0, 0, 0, lo, 0, hi, 10}),
-          Ints({32, 1, 1, 16, 0, 0, 0, 0, 0, lo, 10, hi}),
-          Ints({32, 1, 2, 32, 0, 0, 0, 0, 0, 0, 5, 5, hi - 1, 0, hi, 1})}) {
+         {Int32sLE({32, 1, 1, 16, 0, 0, 0, 0, lo, 0, hi, 10}),
+          Int32sLE({32, 1, 1, 16, 0, 0, 0, 0, 0, lo, 10, hi}),
+          Int32sLE({32, 1, 2, 32, 0, 0, 0, 0, 0, 0, 5, 5, hi - 1, 0, hi, 1})}) {
         try {
             TRegion::CreateFromData(data);
             ADD_FAILURE() << "accepted";
@@ -62,7 +62,7 @@ TEST(RegionData, RectanglesBeyondTheCoordinateRangeAreRejectedWithAReason) {
     }
     // Large but representable coordinates still read.
     auto far =
-        TRegion::CreateFromData(Ints({32, 1, 1, 16, 0, 0, 0, 0, -100000000, 0, 100000000, 1}));
+        TRegion::CreateFromData(Int32sLE({32, 1, 1, 16, 0, 0, 0, 0, -100000000, 0, 100000000, 1}));
     ASSERT_TRUE(far);
     EXPECT_EQ(far->BoundsRect(), Rect(-100000000, 0, 100000000, 1));
 }

@@ -147,8 +147,8 @@ TEST_F(Drag, PressesOnOtherPicturesAndLabelsDoNotDrag) {
 
 TEST_F(Drag, APressOnAPanelBelongsToThePanel) {
     // A bare panel with no handlers, as the views are: Qt must not pass its press on to the form.
-    auto* panel = new TPanel(Form.get());
-    panel->SetParent(Form.get());
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
     panel->SetBounds(50, 50, 120, 80);
     auto* edge = new TImage(panel);
     edge->SetParent(panel);
