@@ -72,7 +72,10 @@ void TspStoredSkin::ReadPictures(const QByteArray& Stream) {
         for (int i = 0; i < 4; ++i) {
             const QString what = QStringLiteral("图片“%1”").arg(QLatin1String(kSlotNames[i]));
             if (pos >= Stream.size()) throw EReadError(what + QStringLiteral("：数据不完整"));
-            if (Stream[pos++] == 0) frames[i] = Decode(Stream, pos, what);
+            const char flag = Stream[pos++];
+            if (flag != 0 && flag != 1)
+                throw EReadError(what + QStringLiteral("：标志字节 %1 无效").arg(int(uchar(flag))));
+            if (flag == 0) frames[i] = Decode(Stream, pos, what);
         }
         if (Stream.size() - pos < 4) throw EReadError(QStringLiteral("缺少图片数"));
         const int32_t count = Int32At(Stream, pos);

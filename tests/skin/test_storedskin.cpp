@@ -83,6 +83,7 @@ TEST(StoredSkin, BrokenStreamsAreRefusedAndLeaveNoPictures) {
     tiny[1 + 3] = char(0);
     ExpectRefused(tiny, "file size shorter than its header");
     ExpectRefused(Stream(skintest::Bmp24(3, 2), -1, {}), "negative count");
+    ExpectRefused(QByteArray("\x23\x01\x01\x01\x00\x00\x00\x00", 8), "flag neither 0 nor 1");
     ExpectRefused(Stream(skintest::Bmp24(3, 2), 0x7FFFFFFF, {skintest::Bmp24(2, 2)}), "huge count");
     QByteArray notBmp = skintest::Bmp24(2, 2);
     notBmp[0] = 'X';
