@@ -510,8 +510,7 @@ struct TWinControlMessages {
         Message.Result = 1;
         const unsigned key = unsigned(Message.WParam);
         // The form's main menu sees a key before the control, so its shortcuts win.
-        if (FormMenuShortCut(GetParentForm(&C), ShortCut(key, KeyboardStateToShiftState())))
-            return;
+        if (FormMenuShortCut(GetParentForm(&C), ShortCut(key, KeyboardStateToShiftState()))) return;
         const unsigned mask = DialogKeyMask(key);
         if (mask && C.Perform(CM_WANTSPECIALKEY, key) == 0 &&
             (C.Perform(WM_GETDLGCODE) & mask) == 0)
