@@ -31,6 +31,7 @@
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
 #include "shapedform/fcimageform.h"
+#include "skin/SkinCtrls.h"
 #include "skin/SkinData.h"
 #include "xpmenu/XPMenu.h"
 
@@ -77,16 +78,16 @@ public:
 
     TPanel* Panel2 = nullptr;
     TFlatGroupBox* FlatGroupBox6 = nullptr;
-    TLabel* spSkinStdLabel1 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel1 = nullptr;
     TFlatEdit* FlatEdit1 = nullptr;
-    TLabel* spSkinStdLabel2 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel2 = nullptr;
     TFlatComboBox* FlatEdit2 = nullptr;
-    TLabel* spSkinStdLabel3 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel3 = nullptr;
     TFlatEdit* FlatEdit3 = nullptr;
-    TLabel* spSkinStdLabel4 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel4 = nullptr;
     TFlatMaskEdit* FlatMaskEdit1 = nullptr;
-    TLabel* spSkinStdLabel7 = nullptr;
-    TLabel* spSkinStdLabel5 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel7 = nullptr;
+    TspSkinStdLabel* spSkinStdLabel5 = nullptr;
     TFlatMemo* FlatMemo3 = nullptr;
     TFlatCheckBox* FlatCheckBox18 = nullptr;
     TFlatButton* FlatButton5 = nullptr;
@@ -119,9 +120,9 @@ public:
     TListView* Apart_list = nullptr;
     TPanel* Panel9 = nullptr;
     TPanel* Panel11 = nullptr;
-    TButton* BitBtn1 = nullptr;
-    TButton* button_add = nullptr;
-    TButton* BitBtn2 = nullptr;
+    TspSkinButton* BitBtn1 = nullptr;
+    TspSkinButton* button_add = nullptr;
+    TspSkinButton* BitBtn2 = nullptr;
     TPanel* Panel10 = nullptr;
     TImage* Image9 = nullptr;
     TImage* Image10 = nullptr;

@@ -9,12 +9,19 @@ namespace {
 
 constexpr TColor kConfirmColor = 14736600; // RGB 216, 220, 224
 
-// Stand-in for the skinned buttons of the finished program: a plain button of their size.
-TButton* MakeBarButton(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left,
-                       const QString& Caption, TNotifyEvent OnClick) {
-    auto* b = Make<TButton>(Owner, Parent, Name, Bounds(Left, 10, 75, 25));
+// One of the three buttons under the list: 75 x 25 as set, as high as the skin's button picture.
+TspSkinButton* MakeBarButton(Tform_velna* Owner, TWinControl* Parent, const char* Name, int Left,
+                             const QString& Caption, TNotifyEvent OnClick) {
+    auto* b = Make<TspSkinButton>(Owner, Parent, Name, Bounds(Left, 10, 75, 25));
     b->SetCaption(Caption);
-    b->SetTabStop(false);
+    b->SetSkinDataName(QStringLiteral("button"));
+    b->SetDrawDefault(true);
+    b->SetTransparent(false);
+    b->SetTransparentValue(50);
+    b->SetCanFocused(false);
+    b->SetNumGlyhps(2);
+    b->SetSpacing(1);
+    b->SetSkinData(Owner->spSkinData1);
     b->OnClick = std::move(OnClick);
     return b;
 }

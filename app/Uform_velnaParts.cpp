@@ -10,13 +10,17 @@ void SetSongFont(TControl* Control, int Height, TColor Color) {
     Control->Font()->SetColor(Color);
 }
 
+void PlaceLabel(TLabel* Label, int Left, int Top, const QString& Caption, TColor Color) {
+    Label->SetBounds(Left, Top, Label->Width(), Label->Height());
+    Label->SetTransparent(true);
+    SetSongFont(Label, -13, Color);
+    Label->SetCaption(Caption);
+}
+
 TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
                   const QString& Caption, TColor Color) {
     auto* l = Make<TLabel>(Owner, Parent, Name);
-    l->SetBounds(Left, Top, l->Width(), l->Height());
-    l->SetTransparent(true);
-    SetSongFont(l, -13, Color);
-    l->SetCaption(Caption);
+    PlaceLabel(l, Left, Top, Caption, Color);
     return l;
 }
 

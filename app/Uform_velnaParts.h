@@ -39,6 +39,9 @@ T* Make(TComponent* Owner, TWinControl* Parent, const char* Name, const TRect& B
 
 // 宋体, 13 pixels high unless told otherwise.
 void SetSongFont(TControl* Control, int Height = -13, TColor Color = clWindowText);
+// A transparent label in 宋体 at (Left, Top), sized by its caption.
+void PlaceLabel(TLabel* Label, int Left, int Top, const QString& Caption,
+                TColor Color = clWindowText);
 TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
                   const QString& Caption, TColor Color = clWindowText);
 TImage* MakeImage(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,

@@ -24,6 +24,15 @@ TEditor* MakeFlatEditor(Tform_velna* Owner, TWinControl* Parent, const char* Nam
     return e;
 }
 
+// A label of the settings group; no skin data, so it keeps its own font.
+TspSkinStdLabel* MakeStdLabel(Tform_velna* Owner, const char* Name, int Left, int Top,
+                              const QString& Caption, TColor Color = clWindowText) {
+    auto* l = Make<TspSkinStdLabel>(Owner, Owner->FlatGroupBox6, Name);
+    l->SetSkinDataName(QStringLiteral("stdlabel"));
+    PlaceLabel(l, Left, Top, Caption, Color);
+    return l;
+}
+
 // The button and the five inputs, in the order they are switched.
 void EnableInputs(Tform_velna& W, bool Value) {
     for (TControl* c : std::initializer_list<TControl*>{W.FlatButton5, W.FlatEdit1, W.FlatEdit2,
@@ -42,28 +51,25 @@ void Tform_velna::CreateSettingsView() {
     SetSongFont(FlatGroupBox6);
     FlatGroupBox6->SetCaption(U("例假设置："));
 
-    // Skinned labels in the finished program; plain transparent labels stand in for them.
-    spSkinStdLabel1 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel1", 11, 22, U("您的姓名："));
+    spSkinStdLabel1 = MakeStdLabel(this, "spSkinStdLabel1", 11, 22, U("您的姓名："));
     FlatEdit1 = MakeFlatEditor<TFlatEdit>(this, FlatGroupBox6, "FlatEdit1", 75, 20, 175, 19);
-    spSkinStdLabel2 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel2", 11, 46, U("例假规律："));
+    spSkinStdLabel2 = MakeStdLabel(this, "spSkinStdLabel2", 11, 46, U("例假规律："));
     FlatEdit2 = MakeInput<TFlatComboBox>(this, FlatGroupBox6, "FlatEdit2", 75, 43, 175, 21);
     FlatEdit2->SetColor(kInputColor);
     FlatEdit2->Items()->Add(U("正常"));
     FlatEdit2->Items()->Add(U("不正常"));
     FlatEdit2->SetItemIndex(-1);
-    spSkinStdLabel3 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel3", 11, 70, U("例假周期："));
+    spSkinStdLabel3 = MakeStdLabel(this, "spSkinStdLabel3", 11, 70, U("例假周期："));
     FlatEdit3 = MakeFlatEditor<TFlatEdit>(this, FlatGroupBox6, "FlatEdit3", 75, 68, 175, 19);
-    spSkinStdLabel4 =
-        MakeLabel(this, FlatGroupBox6, "spSkinStdLabel4", 11, 93, U("上一次例假时间："));
+    spSkinStdLabel4 = MakeStdLabel(this, "spSkinStdLabel4", 11, 93, U("上一次例假时间："));
     FlatMaskEdit1 =
         MakeFlatEditor<TFlatMaskEdit>(this, FlatGroupBox6, "FlatMaskEdit1", 112, 92, 138, 19);
     FlatMaskEdit1->SetEditMask("!9999/99/00;1;_");
     FlatMaskEdit1->SetMaxLength(10);
-    spSkinStdLabel7 =
-        MakeLabel(this, FlatGroupBox6, "spSkinStdLabel7", 256, 95, "# 1979-03-12", clRed);
+    spSkinStdLabel7 = MakeStdLabel(this, "spSkinStdLabel7", 256, 95, "# 1979-03-12", clRed);
     spSkinStdLabel7->Font()->SetName("Arial");
     spSkinStdLabel7->Font()->SetHeight(-12);
-    spSkinStdLabel5 = MakeLabel(this, FlatGroupBox6, "spSkinStdLabel5", 11, 121, U("例假补充："));
+    spSkinStdLabel5 = MakeStdLabel(this, "spSkinStdLabel5", 11, 121, U("例假补充："));
     FlatMemo3 = MakeFlatEditor<TFlatMemo>(this, FlatGroupBox6, "FlatMemo3", 75, 122, 247, 86);
 
     FlatCheckBox18 = Make<TFlatCheckBox>(this, Panel2, "FlatCheckBox18", Bounds(200, 260, 73, 20));
