@@ -17,7 +17,7 @@ TSparsePointerArray::TSparsePointerArray(TSPAQuantum Quantum) {
 }
 
 TSparsePointerArray::~TSparsePointerArray() {
-    for (int i = 0; i < FSlotsInDir; ++i) std::free(FSecDir[i]);
+    for (unsigned i = 0; i < FSlotsInDir; ++i) std::free(FSecDir[i]);
     std::free(FSecDir);
 }
 
@@ -39,7 +39,7 @@ void** TSparsePointerArray::MakeSlot(int Index) {
         if (!dir) throw EOutOfResources(QStringLiteral("Out of memory"));
         std::memset(dir + FSlotsInDir, 0, (wanted - FSlotsInDir) * sizeof(void**));
         FSecDir = dir;
-        FSlotsInDir = uint16_t(wanted);
+        FSlotsInDir = wanted;
     }
     void**& sec = FSecDir[section];
     if (!sec) {
@@ -59,30 +59,64 @@ void TSparsePointerArray::Put(int Index, void* Item) {
 
 void TSparsePointerArray::RecomputeHighBound() {
     FHighBound = -1;
-    for (int s = FSlotsInDir - 1; s >= 0 && FHighBound < 0; --s) {
+    for (unsigned s = FSlotsInDir; s-- > 0 && FHighBound < 0;) {
         if (!FSecDir[s]) continue;
         for (int i = FSectionSize - 1; i >= 0; --i)
             if (FSecDir[s][i]) {
-                FHighBound = (s << FSecShift) + i;
+                FHighBound = IndexOf(s, i);
                 break;
             }
     }
 }
 
+// Both shifts touch stored items only, so a sparse list with a far index stays cheap to edit.
+void TSparsePointerArray::OpenSlot(int Index) {
+    if (Index < 0 || Index > FHighBound) return;
+    const unsigned first = unsigned(Index) >> FSecShift;
+    // From the top down, so that no item is overwritten before it moved.
+    for (unsigned s = FSlotsInDir; s-- > first;) {
+        for (int i = FSectionSize - 1; i >= 0; --i) {
+            if (!FSecDir[s]) break;
+            void* item = FSecDir[s][i];
+            if (!item || IndexOf(s, i) < Index) continue;
+            *MakeSlot(IndexOf(s, i) + 1) = item; // may grow the directory: re-read FSecDir
+            FSecDir[s][i] = nullptr;
+        }
+    }
+    FCachedIndex = -1;
+}
+
+void TSparsePointerArray::CloseSlot(int Index) {
+    if (Index < 0 || Index > FHighBound) return;
+    const unsigned first = unsigned(Index) >> FSecShift;
+    if (FSecDir[first]) FSecDir[first][Index & FIndexMask] = nullptr;
+    for (unsigned s = first; s < FSlotsInDir; ++s) {
+        if (!FSecDir[s]) continue;
+        for (int i = 0; i < FSectionSize; ++i) {
+            void* item = FSecDir[s][i];
+            if (!item || IndexOf(s, i) <= Index) continue;
+            *MakeSlot(IndexOf(s, i) - 1) = item;
+            FSecDir[s][i] = nullptr;
+        }
+    }
+    RecomputeHighBound();
+    FCachedIndex = -1;
+}
+
 int TSparsePointerArray::ForAll(const TSPAApply& Fn) const {
-    for (int s = 0; s < FSlotsInDir; ++s) {
+    for (unsigned s = 0; s < FSlotsInDir; ++s) {
         void** sec = FSecDir[s];
         if (!sec) continue;
         for (int i = 0; i < FSectionSize; ++i)
             if (sec[i])
-                if (int r = Fn((s << FSecShift) + i, sec[i])) return r;
+                if (int r = Fn(IndexOf(s, i), sec[i])) return r;
     }
     return 0;
 }
 
 size_t TSparsePointerArray::AllocatedBytes() const {
     size_t n = size_t(FSlotsInDir) * sizeof(void**);
-    for (int s = 0; s < FSlotsInDir; ++s)
+    for (unsigned s = 0; s < FSlotsInDir; ++s)
         if (FSecDir[s]) n += size_t(FSectionSize) * sizeof(void*);
     return n;
 }
@@ -96,6 +130,10 @@ void TSparseList::IndexError(int Index) {
     throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
 }
 
+void TSparseList::CapacityError(int Index) {
+    throw EListError(QStringLiteral("List capacity out of bounds (%1)").arg(Index));
+}
+
 void* TSparseList::Get(int Index) {
     if (Index < 0) IndexError(Index);
     return FList->Get(Index);
@@ -103,13 +141,15 @@ void* TSparseList::Get(int Index) {
 
 void TSparseList::Put(int Index, void* Item) {
     if (Index < 0) IndexError(Index);
+    if (Index >= MaxCount - 1) CapacityError(Index);
     FList->Put(Index, Item);
     FCount = FList->HighBound() + 1;
 }
 
 void TSparseList::Insert(int Index, void* Item) {
     if (Index < 0) IndexError(Index);
-    for (int i = FCount - 1; i >= Index; --i) FList->Put(i + 1, FList->Get(i));
+    if (Index >= MaxCount - 1 || FCount >= MaxCount - 1) CapacityError(Index);
+    if (Index < FCount) FList->OpenSlot(Index);
     FList->Put(Index, Item);
     if (FCount < Index) FCount = Index;
     ++FCount;
@@ -117,8 +157,7 @@ void TSparseList::Insert(int Index, void* Item) {
 
 void TSparseList::Delete(int Index) {
     if (Index < 0 || Index >= FCount) return;
-    for (int i = Index; i < FCount - 1; ++i) FList->Put(i, FList->Get(i + 1));
-    FList->Put(FCount - 1, nullptr);
+    FList->CloseSlot(Index);
     --FCount;
 }
 
@@ -158,6 +197,7 @@ public:
         *static_cast<void**>(P) = FFree;
         FFree = P;
     }
+    size_t Chunks() const { return FChunks.size(); }
 
 private:
     void Grow() {
@@ -171,23 +211,55 @@ private:
     std::vector<std::unique_ptr<unsigned char[]>> FChunks;
 };
 
-TItemPool& ItemPool(size_t Size) {
-    static TItemPool pool(Size);
-    return pool;
-}
+// Sanitizer builds hand every item to the general heap, so that the address sanitizer sees each
+// block; SOVELI_PLAIN_ALLOC asks for the same elsewhere.
+#if defined(SOVELI_PLAIN_ALLOC) || defined(__SANITIZE_ADDRESS__)
+constexpr bool PlainAllocation = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool PlainAllocation = true;
+#else
+constexpr bool PlainAllocation = false;
+#endif
+#else
+constexpr bool PlainAllocation = false;
+#endif
+
+// The pool lives exactly as long as some string sparse list does: no static object whose end
+// of life could come before a list's (a list in a static object outlived a static pool).
+TItemPool* gItemPool = nullptr;
+int gItemPoolUsers = 0;
 
 } // namespace
 
 void* TStringSparseList::TStrItem::operator new(size_t Size) {
-    return ItemPool(Size).Take();
+    if (PlainAllocation) return ::operator new(Size);
+    if (!gItemPool) gItemPool = new TItemPool(sizeof(TStrItem)); // an item made outside a list
+    return gItemPool->Take();
 }
 
 void TStringSparseList::TStrItem::operator delete(void* P) noexcept {
-    if (P) ItemPool(sizeof(TStrItem)).Give(P);
+    if (!P) return;
+    if (PlainAllocation)
+        ::operator delete(P);
+    else
+        gItemPool->Give(P);
+}
+
+size_t TStringSparseList::PoolChunks() {
+    return gItemPool ? gItemPool->Chunks() : 0;
+}
+
+TStringSparseList::TStringSparseList(TSPAQuantum Quantum) : FList(Quantum) {
+    ++gItemPoolUsers;
 }
 
 TStringSparseList::~TStringSparseList() {
     FreeItems();
+    if (--gItemPoolUsers == 0) {
+        delete gItemPool;
+        gItemPool = nullptr;
+    }
 }
 
 void TStringSparseList::FreeItems() {
@@ -211,8 +283,10 @@ void TStringSparseList::Put(int Index, const QString& S) {
     TStrItem* old = Item(Index);
     TObject* object = old ? old->FObject : nullptr;
     if (old && !S.isEmpty()) {
-        // Same effect as a fresh item, without reallocating.
+        // Same effect as a fresh item, without reallocating; the store sets the count as any
+        // put does.
         old->FString = S;
+        FList.Put(Index, old);
     } else {
         FList.Put(Index, (!S.isEmpty() || object) ? new TStrItem{object, S} : nullptr);
         delete old;
@@ -229,7 +303,10 @@ void TStringSparseList::PutObject(int Index, TObject* AObject) {
 }
 
 void TStringSparseList::Insert(int Index, const QString& S) {
-    FList.Insert(Index, S.isEmpty() ? nullptr : new TStrItem{nullptr, S});
+    // Held until the list took it: a refused index must not leak the item.
+    std::unique_ptr<TStrItem> item(S.isEmpty() ? nullptr : new TStrItem{nullptr, S});
+    FList.Insert(Index, item.get());
+    item.release();
     Changed();
 }
 
@@ -273,7 +350,7 @@ void TStringSparseList::Clear() {
     Changed();
 }
 
-void TStringSparseList::WriteList(QDataStream& Stream) const {
+void TStringSparseList::WriteList(TDataStream& Stream) const {
     qint32 n = 0;
     FList.ForAll([&n](int, void*) {
         ++n;
@@ -286,13 +363,17 @@ void TStringSparseList::WriteList(QDataStream& Stream) const {
     });
 }
 
-void TStringSparseList::ReadList(QDataStream& Stream) {
+void TStringSparseList::ReadList(TDataStream& Stream) {
     qint32 n = 0;
     Stream >> n;
-    for (qint32 i = 0; i < n && Stream.status() == QDataStream::Ok; ++i) {
+    for (qint32 i = 0; i < n && Stream.status() == TDataStream::Ok; ++i) {
         qint32 index = 0;
         QString text;
         Stream >> index >> text;
+        if (Stream.status() != TDataStream::Ok) break; // torn entry: nothing to insert
+        if (index < 0 || index > MaxStreamIndex)
+            throw EListError(
+                QStringLiteral("List stream index out of bounds (%1), entry %2").arg(index).arg(i));
         Insert(index, text);
     }
 }

@@ -3,9 +3,10 @@
 // large grid costs memory only for the cells that hold something.
 
 #include "grid/MyGrids.h"
+#include "platform/Streams.h"
 #include "platform/Strings.h"
 
-#include <QDataStream>
+#include <climits>
 #include <functional>
 
 enum class TSPAQuantum { SPASmall, SPALarge };
@@ -24,6 +25,10 @@ public:
     void* Get(int Index);
     void** MakeSlot(int Index);
     void Put(int Index, void* Item);
+    // Moves every item at Index or above one slot up, leaving slot Index empty.
+    void OpenSlot(int Index);
+    // Drops slot Index and moves every item above it one slot down.
+    void CloseSlot(int Index);
     // Visits the non-null items in index order; stops at the first non-zero answer.
     int ForAll(const TSPAApply& Fn) const;
     int HighBound() const { return FHighBound; }
@@ -33,9 +38,11 @@ public:
 
 private:
     void RecomputeHighBound();
+    int IndexOf(unsigned Section, int Slot) const { return int((Section << FSecShift) + Slot); }
 
     void*** FSecDir = nullptr;
-    uint16_t FSlotsInDir = 0;
+    // 32 bits: a 16-bit directory length lost every section past index 1,048,560.
+    unsigned FSlotsInDir = 0;
     int FHighBound = -1;
     uint16_t FSectionSize;
     uint16_t FIndexMask;
@@ -47,6 +54,9 @@ private:
 // A list (count, insert, delete, move) over one sparse pointer array.
 class TSparseList {
 public:
+    // The count stays an int: the highest usable index is one below MaxCount.
+    static constexpr int MaxCount = INT_MAX;
+
     explicit TSparseList(TSPAQuantum Quantum);
     void* Get(int Index);
     void Put(int Index, void* Item);
@@ -61,6 +71,7 @@ public:
 
 private:
     [[noreturn]] static void IndexError(int Index);
+    [[noreturn]] static void CapacityError(int Index);
 
     std::unique_ptr<TSparsePointerArray> FList;
     int FCount = 0;
@@ -71,8 +82,10 @@ private:
 // store nothing.
 class TStringSparseList : public TStrings {
 public:
-    explicit TStringSparseList(TSPAQuantum Quantum) : FList(Quantum) {}
+    explicit TStringSparseList(TSPAQuantum Quantum);
     ~TStringSparseList() override;
+    TStringSparseList(const TStringSparseList&) = delete;
+    TStringSparseList& operator=(const TStringSparseList&) = delete;
 
     QString Get(int Index) const override;
     int GetCount() const override { return FList.Count(); }
@@ -85,8 +98,13 @@ public:
     void Clear() override;
 
     // The stored property "List": the count of stored items, then index and text of each.
-    void WriteList(QDataStream& Stream) const;
-    void ReadList(QDataStream& Stream);
+    void WriteList(TDataStream& Stream) const;
+    // Reads what WriteList wrote; a truncated stream stops before its torn entry, an index
+    // outside 0..MaxStreamIndex raises EListError.
+    void ReadList(TDataStream& Stream);
+    // Streams come from files: a larger index would have the reader build a directory of
+    // gigabytes for one text.
+    static constexpr int MaxStreamIndex = (1 << 24) - 1;
 
     const TSparseList& Sparse() const { return FList; }
     // Whole stored items, for moving records between lists without copying their texts:
@@ -95,6 +113,9 @@ public:
     void PlaceItem(int Index, void* AItem);
     static const QString& ItemText(const void* Item);
     static TObject* ItemObject(const void* Item);
+    // Chunks the item pool holds now (0 when items come from the general heap, and once the
+    // last list is gone).
+    static size_t PoolChunks();
 
 private:
     struct TStrItem {

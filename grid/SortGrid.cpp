@@ -105,8 +105,11 @@ void TSortGrid::SetModified(bool Value) {
     if (Value && OnModified) OnModified(this);
 }
 
-void TSortGrid::SetUserSettings(TStringList* Value) {
-    FUserSettings.reset(Value);
+void TSortGrid::SetUserSettings(const TStrings* Value) {
+    if (!Value)
+        FUserSettings->Clear();
+    else if (Value != FUserSettings.get())
+        FUserSettings->Assign(*Value);
     SetModified(true);
 }
 

@@ -114,6 +114,8 @@ using TSetEllipsisEvent = std::function<void(TObject* Sender, int ACol, int ARow
 void InitGridPictures();
 
 class TSortGrid : public TMyStringGrid {
+    friend class TSortPass;
+
 public:
     explicit TSortGrid(TComponent* AOwner);
     ~TSortGrid() override;
@@ -143,7 +145,8 @@ public:
         if (Operation == TOperation::opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
     }
     TStringList* UserSettings() const { return FUserSettings.get(); }
-    void SetUserSettings(TStringList* Value);
+    // Copies the lines (the grid keeps its own list, so passing UserSettings() is harmless).
+    void SetUserSettings(const TStrings* Value);
     TAlignment AlignmentHorz() const { return FAlignmentHorz; }
     void SetAlignmentHorz(TAlignment Value);
     TVertAlignment AlignmentVert() const { return FAlignmentVert; }

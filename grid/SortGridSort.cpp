@@ -2,160 +2,171 @@
 
 #include "grid/SortGrid.h"
 
+#include "grid/SortGridCompare.h"
 #include "platform/Forms.h"
 
-#include <QLocale>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <numeric>
 
 namespace {
 
-// "h:nn" or "h:nn:ss", as a fraction of a day.
-bool TryStrToTime(const QString& S, double& Value) {
-    const QStringList parts = S.trimmed().split(QLatin1Char(':'));
-    if (parts.size() < 2 || parts.size() > 3) return false;
-    int v[3] = {0, 0, 0};
-    for (int i = 0; i < parts.size(); ++i)
-        if (!TryStrToInt(parts[i], v[i]) || parts[i].isEmpty() || v[i] < 0) return false;
-    TDateTime t = 0;
-    if (!TryEncodeTime(v[0], v[1], v[2], 0, t)) return false;
-    Value = t;
-    return true;
-}
+// Header room the sort arrow takes beside the text.
+constexpr int SortArrowRoom = 12;
 
-int StrComp(const QString& A, const QString& B) {
-    const int r = QString::compare(A, B, Qt::CaseSensitive);
-    return r < 0 ? -1 : r > 0 ? 1 : 0;
-}
-
-QString LowerAscii(const QString& S) {
-    QString r = S;
-    for (QChar& c : r)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + 32);
-    return r;
-}
-
-bool IsDigit(QChar C) {
-    return C >= QLatin1Char('0') && C <= QLatin1Char('9');
-}
-
-int CompareNumericExtended(const QString& A, const QString& B) {
-    if (A.isEmpty() || B.isEmpty()) return -1;
-    const qsizetype n = std::min(A.size(), B.size());
-    // Built in place: this runs for every pair the sort compares.
-    QVarLengthArray<QChar, 64> a, b;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (i == n - 1) {
-            a.append(A.constData() + i, A.size() - i);
-            b.append(B.constData() + i, B.size() - i);
-        } else if (!(A[i] == B[i] && !IsDigit(A[i]))) {
-            a.append(A[i]);
-            b.append(B[i]);
-        }
+// The key columns: Col first, then the secondary columns without Col.
+std::vector<int> KeyColumns(int Col, const QString& SecondaryIndex) {
+    std::vector<int> keys{Col};
+    for (const QString& part : SecondaryIndex.split(QLatin1Char(','))) {
+        int k = -1;
+        if (TryStrToInt(part.trimmed(), k) && k != Col) keys.push_back(k);
     }
-    const qsizetype shorter = std::min(a.size(), b.size());
-    for (qsizetype k = 0; k < shorter; ++k) {
-        const QChar ca = a.back(), cb = b.back();
-        if (ca != cb || IsDigit(ca)) break;
-        a.removeLast();
-        b.removeLast();
-    }
-    const QString sa = QString::fromRawData(a.constData(), a.size());
-    const QString sb = QString::fromRawData(b.constData(), b.size());
-    if (sa == sb) return 0;
-    int ia = 0, ib = 0;
-    if (TryStrToInt(sa, ia) && TryStrToInt(sb, ib)) return ia < ib ? -1 : 1;
-    return StrComp(sa, sb);
-}
-
-// A sort key with its conversion done once; the comparison stays the per-pair rule. Text points
-// at the cell's own text, or at a lower-cased copy kept by the caller.
-struct TKey {
-    const QString* Text = nullptr;
-    bool Ok = false;
-    double Value = 0;
-    int Row = 0;
-    int Source = 0; // snapshot row
-};
-
-bool HasUpperAscii(const QString& S) {
-    for (QChar c : S)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) return true;
-    return false;
-}
-
-TKey MakeKey(const QString& S, TSortStyle Style, bool CaseSensitive, QString& Lowered) {
-    TKey k;
-    k.Text = &S;
-    if (!CaseSensitive && HasUpperAscii(S)) {
-        Lowered = LowerAscii(S);
-        k.Text = &Lowered;
-    }
-    switch (Style) {
-    case TSortStyle::ssNumeric:
-        k.Ok = TryStrToFloat(*k.Text, k.Value);
-        break;
-    case TSortStyle::ssDateTime: {
-        TDateTime d = 0;
-        k.Ok = TryStrToDateTime(*k.Text, d);
-        k.Value = d;
-        break;
-    }
-    case TSortStyle::ssTime:
-        k.Ok = TryStrToTime(*k.Text, k.Value);
-        break;
-    default:
-        break;
-    }
-    return k;
-}
-
-int CompareKeys(const TKey& A, const TKey& B, const TSortOptions& O) {
-    switch (O.SortStyle()) {
-    case TSortStyle::ssNumeric:
-    case TSortStyle::ssDateTime:
-    case TSortStyle::ssTime:
-        if (A.Ok && B.Ok) return A.Value < B.Value ? -1 : A.Value > B.Value ? 1 : 0;
-        return StrComp(*A.Text, *B.Text);
-    case TSortStyle::ssNumericExtended:
-        return CompareNumericExtended(*A.Text, *B.Text);
-    case TSortStyle::ssCustom:
-        return O.CompareProc() ? O.CompareProc()(*A.Text, *B.Text) : 0;
-    default:
-        return StrComp(*A.Text, *B.Text);
-    }
-}
-
-int Directed(int Result, int RowA, int RowB, const TSortOptions& O) {
-    if (Result == 0) return RowA < RowB ? -1 : RowA > RowB ? 1 : 0;
-    return O.SortDirection() == TSortDirection::sdDescending ? -Result : Result;
+    return keys;
 }
 
 } // namespace
 
+// One run of SortByColumn. The snapshot holds the rows' stored items themselves (moved out, not
+// copied); Order[i] is the snapshot row now at position i. Each grid row is written once, from
+// the record at its position, also after a failure, so that no record is lost.
+class TSortPass {
+public:
+    explicit TSortPass(TSortGrid& Grid);
+    // Sorts by the key columns from the last to the first; Processed follows the column at work.
+    void Run(const std::vector<int>& Keys, int& Processed);
+    void WriteBack();
+
+private:
+    const QString& Text(int Position, int Col) const;
+    void NoteSelection();
+    void SettleStyle(int Col);
+    void SortBy(int Col);
+    void PlaceSelection(int Row, bool& First);
+
+    TSortGrid& FGrid;
+    TSortOptions& FOptions;
+    const int FRows, FCols;
+    std::vector<void*> FSnapshot;
+    std::vector<int> FOrder;
+    std::vector<bool> FSelected;
+    std::vector<QString> FLowered;
+    std::vector<TSortKey> FKeys;
+    TSortStyle FAnswered = TSortStyle::ssAutomatic;
+};
+
+TSortPass::TSortPass(TSortGrid& Grid)
+    : FGrid(Grid), FOptions(*Grid.SortOptions()), FRows(Grid.RowCount()), FCols(Grid.ColCount()),
+      FSnapshot(size_t(FRows) * size_t(FCols), nullptr), FOrder(size_t(FRows)),
+      FSelected(size_t(std::max(FRows, 1)), false), FLowered(size_t(FRows)) {
+    NoteSelection();
+    for (int r = 0; r < FRows; ++r)
+        if (TStringSparseList* data = FGrid.RowData(r))
+            for (int c = 0; c < FCols && c < data->Count(); ++c)
+                FSnapshot[size_t(r) * FCols + c] = data->TakeItem(c);
+    std::iota(FOrder.begin(), FOrder.end(), 0);
+}
+
+void TSortPass::NoteSelection() {
+    for (int i = 0; i < FGrid.FSelectedRows.Count(); ++i) {
+        int r = -1;
+        if (TryStrToInt(FGrid.FSelectedRows.Strings(i), r) && r >= 0 && r < FRows)
+            FSelected[size_t(r)] = true;
+    }
+}
+
+const QString& TSortPass::Text(int Position, int Col) const {
+    static const QString none;
+    if (Col < 0 || Col >= FCols) return none;
+    return TStringSparseList::ItemText(FSnapshot[size_t(FOrder[size_t(Position)]) * FCols + Col]);
+}
+
+void TSortPass::Run(const std::vector<int>& Keys, int& Processed) {
+    for (size_t ki = Keys.size(); ki-- > 0;) {
+        Processed = Keys[ki];
+        SettleStyle(Keys[ki]);
+        SortBy(Keys[ki]);
+    }
+}
+
+// The handler's answer, else a detected style once while the style is automatic.
+void TSortPass::SettleStyle(int Col) {
+    if (FGrid.OnGetSortStyle) {
+        FGrid.OnGetSortStyle(&FGrid, Col, FAnswered);
+        FOptions.SetSortStyle(FAnswered);
+    } else if (FOptions.SortStyle() == TSortStyle::ssAutomatic) {
+        FOptions.SetSortStyle(
+            DetectSortStyleOf(1, FRows - 1, [&](int Position) { return Text(Position, Col); }));
+    }
+}
+
+void TSortPass::SortBy(int Col) {
+    FKeys.clear();
+    FKeys.reserve(size_t(std::max(0, FRows - 1)));
+    for (int i = 1; i < FRows; ++i) {
+        TSortKey key = MakeSortKey(Text(i, Col), FOptions.SortStyle(), FOptions.SortCaseSensitive(),
+                                   FLowered[size_t(i)]);
+        key.Row = i;
+        key.Source = FOrder[size_t(i)];
+        FKeys.push_back(key);
+    }
+    const TSortStyle style = FOptions.SortStyle();
+    const TSortCompareProc& custom = FOptions.CompareProc();
+    const auto less = [&](const TSortKey& x, const TSortKey& y) {
+        return DirectedCompare(CompareSortKeys(x, y, style, custom), x.Row, y.Row,
+                               FOptions.SortDirection()) < 0;
+    };
+    // Our own styles are orderings; an application's comparison may not be, and our merge sort
+    // stays inside its range whatever the answers.
+    if (style == TSortStyle::ssCustom)
+        MergeSort(FKeys, less);
+    else
+        std::sort(FKeys.begin(), FKeys.end(), less);
+    for (size_t i = 0; i < FKeys.size(); ++i) FOrder[i + 1] = FKeys[i].Source;
+}
+
+void TSortPass::WriteBack() {
+    bool first = true;
+    for (int row = 1; row < FRows; ++row) {
+        const int src = FOrder[size_t(row)];
+        TStringSparseList* data = FGrid.EnsureDataRow(row);
+        for (int c = 0; c < FCols; ++c) {
+            void*& item = FSnapshot[size_t(src) * FCols + c];
+            data->PlaceItem(c, item);
+            item = nullptr;
+        }
+        if (FSelected[size_t(src)]) PlaceSelection(row, first);
+    }
+    // The header stays where it was.
+    if (FRows > 0)
+        if (TStringSparseList* header = FGrid.RowData(0))
+            for (int c = 0; c < FCols; ++c) {
+                header->PlaceItem(c, FSnapshot[size_t(c)]);
+                FSnapshot[size_t(c)] = nullptr;
+            }
+}
+
+// The selection follows its records: the first one found becomes the current row.
+void TSortPass::PlaceSelection(int Row, bool& First) {
+    if (First) {
+        FGrid.SetCurrentRow(Row);
+        FGrid.FSelectionOrder.Clear();
+        FGrid.FSelectedRows.Clear();
+        First = false;
+    }
+    FGrid.FSelectionOrder.Add(QString::number(Row));
+    FGrid.FSelectedRows.Add(QString::number(Row));
+}
+
 int TSortGrid::CompareItems(const TSortItem& A, const TSortItem& B) {
     const TSortOptions& o = *A.SortOptions;
     QString la, lb;
-    const TKey a = MakeKey(A.Str, o.SortStyle(), o.SortCaseSensitive(), la);
-    const TKey b = MakeKey(B.Str, o.SortStyle(), o.SortCaseSensitive(), lb);
-    return Directed(CompareKeys(a, b, o), A.RowNum, B.RowNum, o);
+    const TSortKey a = MakeSortKey(A.Str, o.SortStyle(), o.SortCaseSensitive(), la);
+    const TSortKey b = MakeSortKey(B.Str, o.SortStyle(), o.SortCaseSensitive(), lb);
+    return DirectedCompare(CompareSortKeys(a, b, o.SortStyle(), o.CompareProc()), A.RowNum,
+                           B.RowNum, o.SortDirection());
 }
 
 TSortStyle TSortGrid::DetectSortStyle(int Col) const {
-    bool numbers = true, times = true, dates = true;
-    for (int r = 1; r < RowCount() && (numbers || times || dates); ++r) {
-        const QString s = CellText(Col, r);
-        double v = 0;
-        TDateTime d = 0;
-        numbers = numbers && TryStrToFloat(s, v);
-        times = times && TryStrToTime(s, v);
-        dates = dates && TryStrToDateTime(s, d);
-    }
-    if (numbers) return TSortStyle::ssNumeric;
-    if (dates) return TSortStyle::ssDateTime;
-    if (times) return TSortStyle::ssTime;
-    return TSortStyle::ssNormal;
+    return DetectSortStyleOf(1, RowCount() - 1, [&](int Row) { return CellText(Col, Row); });
 }
 
 void TSortGrid::SortByColumn(int Col) {
@@ -164,117 +175,20 @@ void TSortGrid::SortByColumn(int Col) {
     FSorting = true;
     BeginUpdate();
     if (BeforeSort) BeforeSort(this, Col);
-
-    std::vector<bool> selected(size_t(std::max(RowCount(), 1)), false);
-    for (int i = 0; i < FSelectedRows.Count(); ++i) {
-        int r = -1;
-        if (TryStrToInt(FSelectedRows.Strings(i), r) && r >= 0 && r < RowCount())
-            selected[size_t(r)] = true;
-    }
-    std::vector<int> keys{Col};
-    for (const QString& part : FSortOptions.SecondaryIndex().split(QLatin1Char(','))) {
-        int k = -1;
-        if (TryStrToInt(part.trimmed(), k) && k != Col) keys.push_back(k);
-    }
-
-    // The snapshot holds the rows' stored items themselves (moved out, not copied); order[i]
-    // is the snapshot row now at position i.
-    const int rows = RowCount(), cols = ColCount();
-    std::vector<void*> snapshot(static_cast<size_t>(rows) * size_t(cols), nullptr);
-    for (int r = 0; r < rows; ++r)
-        if (TStringSparseList* data = RowData(r))
-            for (int c = 0; c < cols && c < data->Count(); ++c)
-                snapshot[size_t(r) * cols + c] = data->TakeItem(c);
-    std::vector<int> order(static_cast<size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-
-    // Each grid row written once, from the record now at its position; also after a failure,
-    // so that no record is lost.
-    const auto writeBack = [&] {
-        bool first = true;
-        for (int row = 1; row < rows; ++row) {
-            const int src = order[size_t(row)];
-            TStringSparseList* data = EnsureDataRow(row);
-            for (int c = 0; c < cols; ++c) {
-                void*& item = snapshot[size_t(src) * cols + c];
-                data->PlaceItem(c, item);
-                item = nullptr;
-            }
-            if (selected[size_t(src)]) {
-                if (first) {
-                    SetCurrentRow(row);
-                    FSelectionOrder.Clear();
-                    FSelectedRows.Clear();
-                    first = false;
-                }
-                FSelectionOrder.Add(QString::number(row));
-                FSelectedRows.Add(QString::number(row));
-            }
-        }
-        // The header stays where it was.
-        if (rows > 0)
-            if (TStringSparseList* header = RowData(0))
-                for (int c = 0; c < cols; ++c) header->PlaceItem(c, snapshot[size_t(c)]);
-    };
+    TSortPass pass(*this);
     const auto finish = [&] {
+        pass.WriteBack();
         FSorting = false;
-        FSortOptions.SetCompareProc(nullptr);
+        FSortOptions.SetCompareProc(nullptr); // a custom comparison serves one sort
     };
-
-    TSortStyle answered = TSortStyle::ssAutomatic;
     int processed = Col;
     try {
-        std::vector<QString> lowered(static_cast<size_t>(rows));
-        std::vector<TKey> keysOfRows;
-        for (size_t ki = keys.size(); ki-- > 0;) {
-            const int k = keys[ki];
-            processed = k;
-            const auto text = [&](int Position) -> const QString& {
-                static const QString none;
-                return k >= 0 && k < cols
-                           ? TStringSparseList::ItemText(
-                                 snapshot[size_t(order[size_t(Position)]) * cols + k])
-                           : none;
-            };
-            if (OnGetSortStyle) {
-                OnGetSortStyle(this, k, answered);
-                FSortOptions.SetSortStyle(answered);
-            } else if (FSortOptions.SortStyle() == TSortStyle::ssAutomatic) {
-                bool numbers = true, times = true, dates = true;
-                for (int i = 1; i < rows && (numbers || times || dates); ++i) {
-                    double v = 0;
-                    TDateTime d = 0;
-                    numbers = numbers && TryStrToFloat(text(i), v);
-                    times = times && TryStrToTime(text(i), v);
-                    dates = dates && TryStrToDateTime(text(i), d);
-                }
-                FSortOptions.SetSortStyle(numbers ? TSortStyle::ssNumeric
-                                          : dates ? TSortStyle::ssDateTime
-                                          : times ? TSortStyle::ssTime
-                                                  : TSortStyle::ssNormal);
-            }
-            keysOfRows.clear();
-            keysOfRows.reserve(size_t(std::max(0, rows - 1)));
-            for (int i = 1; i < rows; ++i) {
-                TKey key = MakeKey(text(i), FSortOptions.SortStyle(),
-                                   FSortOptions.SortCaseSensitive(), lowered[size_t(i)]);
-                key.Row = i;
-                key.Source = order[size_t(i)];
-                keysOfRows.push_back(key);
-            }
-            std::sort(keysOfRows.begin(), keysOfRows.end(), [this](const TKey& x, const TKey& y) {
-                return Directed(CompareKeys(x, y, FSortOptions), x.Row, y.Row, FSortOptions) < 0;
-            });
-            for (size_t i = 0; i < keysOfRows.size(); ++i) order[i + 1] = keysOfRows[i].Source;
-        }
+        pass.Run(KeyColumns(Col, FSortOptions.SecondaryIndex()), processed);
     } catch (...) {
-        writeBack();
         finish();
         EndUpdate();
         throw;
     }
-
-    writeBack();
     finish();
     if (AfterSort) AfterSort(this, processed);
     EndUpdate();
@@ -394,7 +308,7 @@ void TSortGrid::AutoSizeColumn(int Col, bool Force) {
         bool checkBox = false, combobox = false, ellipsis = false;
         GetCellFormat(Col, r, {}, checkBox, combobox, ellipsis);
         int w = c->TextWidth(CellText(Col, r));
-        if (r == 0 && Col == FSortOptions.SortCol() && FSortOptions.CanSort()) w += 12;
+        if (r == 0 && Col == FSortOptions.SortCol() && FSortOptions.CanSort()) w += SortArrowRoom;
         widest = std::max(widest, w);
     }
     SetColWidths(Col, widest > 0 ? widest + c->TextWidth(QStringLiteral("X"))

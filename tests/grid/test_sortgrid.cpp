@@ -88,9 +88,11 @@ TEST_F(SortGridFixture, NumericExtendedOrdersNumbersInsideTexts) {
     auto cmp = [&](const char* A, const char* B) {
         return TSortGrid::CompareItems({A, 1, Grid->SortOptions()}, {B, 2, Grid->SortOptions()});
     };
+    // The empty text comes first, and equal numbers written differently still get an order:
+    // an answer of "less" both ways would be no ordering for the sort.
     EXPECT_EQ(cmp("", "x"), -1);
-    EXPECT_EQ(cmp("x", ""), -1);
-    EXPECT_EQ(cmp("07", "7"), 1); // equal numbers written differently
+    EXPECT_EQ(cmp("x", ""), 1);
+    EXPECT_EQ(cmp("07", "7"), -cmp("7", "07"));
 }
 
 TEST_F(SortGridFixture, AutomaticStyleIsDetectedOnceAndKept) {
@@ -277,6 +279,63 @@ TEST_F(SortGridFixture, TheSortArrowPointsTheSortDirection) {
     Grid->SortOptions()->SetCanSort(false);
     Grid->Invalidate();
     EXPECT_EQ(grey(Render(), 5), 0);
+}
+
+TEST_F(SortGridFixture, LongColumnsWithEmptyCellsKeepEveryRecord) {
+    // More rows than the sort's insertion stage handles alone, empty cells among them.
+    std::vector<QString> keys;
+    for (int i = 0; i < 40; ++i)
+        keys.push_back(i % 3 == 0 ? QString() : QStringLiteral("r%1").arg(40 - i));
+    Fill(keys);
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNumericExtended);
+    Grid->SortByColumn(0);
+    QStringList expected;
+    for (int i = 0; i < 14; ++i) expected << QString();
+    for (int v = 1; v <= 40; ++v)
+        if ((40 - v) % 3 != 0) expected << QStringLiteral("r%1").arg(v);
+    EXPECT_EQ(Column(0), expected);
+    // Empty keys keep their old order.
+    EXPECT_EQ(Grid->CellText(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(Grid->CellText(1, 2), QStringLiteral("4"));
+
+    // Numbers mixed with words: a cycle once ("5x" < "6" < "10" < "5x").
+    std::vector<QString> mixed;
+    for (int i = 0; i < 30; ++i)
+        mixed.push_back(i % 3 == 0 ? QStringLiteral("%1x").arg(i) : QString::number(i * 7 % 31));
+    Fill(mixed);
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssNumeric);
+    Grid->SortByColumn(0);
+    QStringList rows = Column(1);
+    rows.sort();
+    QStringList all;
+    for (int i = 1; i <= 30; ++i) all << QString::number(i);
+    all.sort();
+    EXPECT_EQ(rows, all);
+    EXPECT_EQ(Grid->CellText(0, 1), QStringLiteral("4")); // values first, words after them
+    EXPECT_EQ(Grid->CellText(0, 30), QStringLiteral("9x"));
+
+    // An application's comparison that is no ordering at all still loses nothing.
+    Grid->SortOptions()->SetSortStyle(TSortStyle::ssCustom);
+    Grid->SortOptions()->SetCompareProc([](const QString&, const QString&) { return -1; });
+    Grid->SortByColumn(1);
+    rows = Column(1);
+    rows.sort();
+    EXPECT_EQ(rows, all);
+}
+
+TEST_F(SortGridFixture, UserSettingsCopyTheirSourceEvenWhenItIsTheirOwn) {
+    Grid->UserSettings()->Add(QStringLiteral("width=3"));
+    Grid->SetModified(false);
+    Grid->SetUserSettings(Grid->UserSettings());
+    ASSERT_EQ(Grid->UserSettings()->Count(), 1);
+    EXPECT_EQ(Grid->UserSettings()->Strings(0), QStringLiteral("width=3"));
+    EXPECT_TRUE(Grid->Modified());
+    TStringList other;
+    other.Add(QStringLiteral("a"));
+    other.Add(QStringLiteral("b"));
+    Grid->SetUserSettings(&other);
+    other.Clear(); // the grid holds a copy, not the caller's list
+    EXPECT_EQ(Grid->UserSettings()->Count(), 2);
 }
 
 } // namespace

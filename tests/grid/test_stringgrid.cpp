@@ -163,20 +163,159 @@ TEST(StringGrid, MovesCarryTheStoredData) {
 }
 
 TEST(StringGrid, EditorTextRoundTrip) {
-    TMyStringGrid g(nullptr);
+    // A grid of its own class that opens the protected editor calls (no cast to a class the
+    // object is not).
+    struct Access : TMyStringGrid {
+        using TMyStringGrid::GetEditText;
+        using TMyStringGrid::SetEditText;
+        using TMyStringGrid::TMyStringGrid;
+    };
+    Access g(nullptr);
     g.SetCellText(1, 1, QStringLiteral("abc"));
     int sets = 0;
     g.OnSetEditText = [&](TObject*, int, int, const QString&) { ++sets; };
     g.OnGetEditText = [](TObject*, int, int, QString& v) { v += QStringLiteral("!"); };
-    struct Access : TMyStringGrid {
-        using TMyStringGrid::GetEditText;
-        using TMyStringGrid::SetEditText;
-    };
-    auto& a = static_cast<Access&>(g);
-    EXPECT_EQ(a.GetEditText(1, 1), QStringLiteral("abc!"));
-    a.SetEditText(1, 1, QStringLiteral("xyz"));
+    EXPECT_EQ(g.GetEditText(1, 1), QStringLiteral("abc!"));
+    g.SetEditText(1, 1, QStringLiteral("xyz"));
     EXPECT_EQ(g.CellText(1, 1), QStringLiteral("xyz"));
     EXPECT_EQ(sets, 1);
+}
+
+TEST(SparseStorage, FarIndicesKeepTheirItemsAndEditsMoveOnlyWhatIsStored) {
+    // Past 65,535 sections of 16 slots: the directory length must not wrap.
+    TSparseList list(TSPAQuantum::SPASmall);
+    list.Put(5177344, P(1));
+    list.Put(1048576, P(2));
+    list.Put(7, P(3));
+    EXPECT_EQ(list.Get(5177344), P(1));
+    EXPECT_EQ(list.Get(1048576), P(2));
+    EXPECT_EQ(list.Count(), 5177345);
+    list.Insert(0, P(4));
+    EXPECT_EQ(list.Get(0), P(4));
+    EXPECT_EQ(list.Get(8), P(3));
+    EXPECT_EQ(list.Get(1048577), P(2));
+    EXPECT_EQ(list.Get(5177345), P(1));
+    EXPECT_EQ(list.Get(5177344), nullptr);
+    EXPECT_EQ(list.Count(), 5177346);
+    list.Delete(8);
+    EXPECT_EQ(list.Get(8), nullptr);
+    EXPECT_EQ(list.Get(1048576), P(2));
+    EXPECT_EQ(list.Get(5177344), P(1));
+    EXPECT_EQ(list.Array().HighBound(), 5177344);
+    list.Delete(5177344);
+    EXPECT_EQ(list.Array().HighBound(), 1048576);
+    EXPECT_THROW(list.Put(TSparseList::MaxCount - 1, P(5)), EListError);
+    EXPECT_THROW(list.Insert(TSparseList::MaxCount - 1, P(5)), EListError);
+}
+
+TEST(SparseStorage, InsertsDeletesAndMovesAgreeWithAPlainList) {
+    // Both quanta, items across section borders, empty positions among them.
+    for (TSPAQuantum q : {TSPAQuantum::SPASmall, TSPAQuantum::SPALarge}) {
+        TSparseList list(q);
+        std::vector<intptr_t> model;
+        unsigned seed = 7;
+        const auto next = [&seed](unsigned N) {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 8) % N;
+        };
+        for (int step = 0; step < 3000; ++step) {
+            const int n = int(model.size());
+            const int at = int(next(unsigned(n) + 40));
+            const intptr_t v = next(4) == 0 ? 0 : step + 1;
+            switch (next(4)) {
+            case 0:
+                list.Insert(at, P(v));
+                if (at > n) model.resize(size_t(at), 0);
+                model.insert(model.begin() + at, v);
+                break;
+            case 1:
+                list.Delete(at);
+                if (at < n) model.erase(model.begin() + at);
+                break;
+            case 2:
+                if (n > 0) {
+                    const int to = int(next(unsigned(n)));
+                    list.Move(at % n, to);
+                    const intptr_t item = model[size_t(at % n)];
+                    model.erase(model.begin() + at % n);
+                    model.insert(model.begin() + std::min(to, n - 1), item);
+                }
+                break;
+            default:
+                list.Put(at, P(v));
+                if (at >= n) model.resize(size_t(at) + 1, 0);
+                model[size_t(at)] = v;
+                while (!model.empty() && model.back() == 0) model.pop_back();
+                break;
+            }
+            if (step % 50 != 0) continue;
+            int high = -1;
+            for (int i = 0; i < int(model.size()); ++i) {
+                ASSERT_EQ(list.Get(i), P(model[size_t(i)])) << step << " at " << i;
+                if (model[size_t(i)]) high = i;
+            }
+            ASSERT_EQ(list.Array().HighBound(), high) << step;
+            ASSERT_EQ(list.Count(), int(model.size())) << step;
+        }
+    }
+}
+
+TEST(StringSparseList, PutOnAnExistingItemSetsTheCountLikeAnyPut) {
+    TStringSparseList l(TSPAQuantum::SPASmall);
+    l.Put(2, QStringLiteral("a"));
+    l.Insert(7, QString()); // no item, but the count grows to 8
+    ASSERT_EQ(l.Count(), 8);
+    l.Put(2, QStringLiteral("b")); // count := high bound + 1
+    EXPECT_EQ(l.Count(), 3);
+    EXPECT_EQ(l.Get(2), QStringLiteral("b"));
+}
+
+TEST(StringSparseList, DamagedStreamsAddNothing) {
+    TStringSparseList l(TSPAQuantum::SPASmall);
+    l.Put(3, QStringLiteral("x"));
+    l.Put(7, QStringLiteral("yz"));
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        l.WriteList(out);
+    }
+    // Cut inside the second entry: the first stays where it belongs, nothing is inserted at 0.
+    TStringSparseList torn(TSPAQuantum::SPASmall);
+    QDataStream in(bytes.left(bytes.size() - 3));
+    torn.ReadList(in);
+    EXPECT_EQ(torn.Count(), 4);
+    EXPECT_EQ(torn.Get(3), QStringLiteral("x"));
+    EXPECT_EQ(torn.Get(0), QString());
+
+    // A negative or absurd index is refused (and the refused text is not leaked).
+    for (qint32 index : {-1, TStringSparseList::MaxStreamIndex + 1}) {
+        QByteArray bad;
+        {
+            QDataStream out(&bad, QIODevice::WriteOnly);
+            out << qint32(1) << index << QStringLiteral("t");
+        }
+        TStringSparseList target(TSPAQuantum::SPASmall);
+        QDataStream badIn(bad);
+        EXPECT_THROW(target.ReadList(badIn), EListError) << index;
+        EXPECT_EQ(target.Count(), 0);
+    }
+    TStringSparseList direct(TSPAQuantum::SPASmall);
+    EXPECT_THROW(direct.Insert(-1, QStringLiteral("t")), EListError);
+}
+
+TEST(StringSparseList, TheItemPoolLivesAsLongAsItsLists) {
+    {
+        TStringSparseList a(TSPAQuantum::SPASmall);
+        a.Put(0, QStringLiteral("a"));
+        {
+            TStringSparseList b(TSPAQuantum::SPALarge);
+            b.Put(0, QStringLiteral("b"));
+        }
+        a.Put(1, QStringLiteral("c")); // the pool outlives the second list
+        EXPECT_EQ(a.Get(1), QStringLiteral("c"));
+    }
+    // No list left: no pool left that a later list could outlive.
+    EXPECT_EQ(TStringSparseList::PoolChunks(), 0u);
 }
 
 } // namespace
