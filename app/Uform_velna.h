@@ -31,6 +31,7 @@
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
 #include "shapedform/fcimageform.h"
+#include "skin/DynamicSkinForm.h"
 #include "skin/SkinCtrls.h"
 #include "skin/SkinData.h"
 #include "xpmenu/XPMenu.h"
@@ -48,6 +49,7 @@ public:
     TfcImageForm* fcImageForm1 = nullptr;
     TspStoredSkin* spStoredSkin1 = nullptr;
     TspSkinData* spSkinData1 = nullptr;
+    TspDynamicSkinForm* DSF = nullptr;
     TPanel* leftPanel = nullptr;
     TImage* Image1 = nullptr;
     TFlatSpeedButton* FlatSpeedButton1 = nullptr;

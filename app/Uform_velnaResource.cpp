@@ -52,6 +52,25 @@ void Tform_velna::CreateComponents() {
     spSkinData1 = new TspSkinData(this);
     spSkinData1->SetName("spSkinData1");
     spSkinData1->SetStoredSkin(spStoredSkin1);
+    // The skinned frame of a borderless window: caption dragging, sizing at the edges, snapping
+    // and the standard buttons' places act; nothing of the frame is drawn.
+    DSF = new TspDynamicSkinForm(this);
+    DSF->SetName("DSF");
+    DSF->SetSupportNCArea(true);
+    DSF->SetSizeable(true);
+    DSF->SetDraggAble(true);
+    DSF->SetMagnetic(true);
+    DSF->SetMagneticSize(10);
+    DSF->SetBorderIcons({});
+    DSF->SetUseDefaultSysMenu(true);
+    DSF->SetAlphaBlendSupport(true);
+    DSF->SetAlphaBlendValue(10);
+    DSF->SetAlphaBlend(false);
+    DSF->SetMenusTransparent(true);
+    DSF->SetMenusTransparentValue(20);
+    DSF->SetMinWidth(0);
+    DSF->SetMinHeight(0);
+    DSF->SetSkinData(spSkinData1);
 
     CreateToolBar();
     CreateTestView();

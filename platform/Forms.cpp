@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include "platform/HostWidget.h"
+#include "platform/NonClient.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -224,6 +225,10 @@ void TCustomForm::WndProc(TMessage& Message) {
         }
         break;
     }
+    case WM_NCLBUTTONDOWN:
+        // A press on what the window calls its caption or border moves or sizes it.
+        NonClientDragDefault(this, int(Message.WParam), PointFromLParam(Message.LParam));
+        return;
     case WM_ACTIVATE:
         if (Message.WParam) {
             if (OnActivate) OnActivate(this);

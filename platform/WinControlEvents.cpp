@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
+#include "platform/NonClient.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -33,6 +34,14 @@ unsigned ButtonMessage(Qt::MouseButton B, QEvent::Type T) {
     if (T == QEvent::MouseButtonRelease) return base + 1;
     if (T == QEvent::MouseButtonDblClick) return base + 2;
     return base;
+}
+
+// A window without a parent may say that parts of its own surface are its frame.
+bool NonClientMouse(TWinControl& C, QEvent* Event) {
+    if (C.Parent() || !dynamic_cast<TCustomForm*>(&C)) return false;
+    if (!NonClientMouseEvent(&C, static_cast<QMouseEvent*>(Event))) return false;
+    Event->accept();
+    return true;
 }
 
 // Widget positions become client positions past a border outside the client area.
@@ -179,6 +188,7 @@ struct TQtEventTranslation {
     }
 
     static bool MouseButton(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        if (NonClientMouse(C, Event)) return true;
         auto* me = static_cast<QMouseEvent*>(Event);
         const QPoint p = me->position().toPoint() - ClientOffsetOf(&C);
         TMessage m{ButtonMessage(me->button(), Event->type()),
@@ -190,6 +200,7 @@ struct TQtEventTranslation {
     }
 
     static bool MouseMove(TWinControl& C, QEvent* Event, const TDefault& Default) {
+        if (NonClientMouse(C, Event)) return true;
         auto* me = static_cast<QMouseEvent*>(Event);
         const QPoint p = me->position().toPoint() - ClientOffsetOf(&C);
         TMessage m{WM_MOUSEMOVE, MouseKeys(me->buttons(), me->modifiers()),

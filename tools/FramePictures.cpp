@@ -15,6 +15,55 @@ const QString kTitle = QStringLiteral("\"Soveli\"女性安全期测试");
 // therefore occur nowhere else in the picture.
 const QColor kOutlineKey{255, 0, 255};
 
+enum class FrameSymbol { Close, Maximize, Minimize, RollUp };
+
+// The skinned frame's standard buttons act at fixed places of the window; nothing of the frame
+// is drawn by the program, so the picture shows them. A button that does not act on this window
+// is drawn faint.
+void DrawFrameButton(QPainter& p, const QRect& place, FrameSymbol symbol, bool acts) {
+    const QRectF r = QRectF(place).adjusted(0.5, 0.5, -0.5, -0.5);
+    const int alpha = acts ? 255 : 90;
+    QColor face = symbol == FrameSymbol::Close ? kRose : kCream;
+    face.setAlpha(acts ? (symbol == FrameSymbol::Close ? 200 : 45) : 20);
+    QColor edge = kCream;
+    edge.setAlpha(acts ? 150 : 60);
+    p.setPen(QPen(edge, 1));
+    p.setBrush(face);
+    p.drawRoundedRect(r, 4, 4);
+    QColor ink = kCream;
+    ink.setAlpha(alpha);
+    p.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QRectF s = r.adjusted(6, 6, -6, -6);
+    switch (symbol) {
+    case FrameSymbol::Close:
+        p.drawLine(s.topLeft(), s.bottomRight());
+        p.drawLine(s.topRight(), s.bottomLeft());
+        break;
+    case FrameSymbol::Maximize:
+        p.drawRect(s);
+        p.drawLine(QPointF(s.left(), s.top() + 1.5), QPointF(s.right(), s.top() + 1.5));
+        break;
+    case FrameSymbol::Minimize:
+        p.drawLine(QPointF(s.left(), s.bottom()), QPointF(s.right(), s.bottom()));
+        break;
+    case FrameSymbol::RollUp:
+        p.drawLine(QPointF(s.left(), s.top()), QPointF(s.right(), s.top()));
+        p.drawPolyline(
+            QPolygonF({QPointF(s.left(), s.bottom()), QPointF(s.center().x(), s.top() + 3),
+                       QPointF(s.right(), s.bottom())}));
+        break;
+    }
+}
+
+void DrawFrameButtons(QPainter& p) {
+    // Roll-up needs a border icon the main window does not have.
+    DrawFrameButton(p, QRect(QPoint(565, 4), QPoint(585, 24)), FrameSymbol::Close, true);
+    DrawFrameButton(p, QRect(QPoint(542, 4), QPoint(562, 24)), FrameSymbol::Maximize, true);
+    DrawFrameButton(p, QRect(QPoint(519, 4), QPoint(539, 24)), FrameSymbol::Minimize, true);
+    DrawFrameButton(p, QRect(QPoint(496, 4), QPoint(516, 24)), FrameSymbol::RollUp, false);
+}
+
 QImage WindowPicture() {
     constexpr int W = 590;
     constexpr int H = 403;
@@ -45,14 +94,16 @@ QImage WindowPicture() {
     // The band's top edge stays square to the window; repaint over the line's stray top part.
     p.fillRect(QRectF(0, 0, W, 3), kOlive.lighter(118));
 
-    DrawFlower(p, QPointF(16, 13), 7, 5, 0, kRoseLight, kGold);
+    // The system menu button's place (6, 7, 23, 23) shows the window's flower.
+    DrawFlower(p, QPointF(14.5, 15), 7, 5, 0, kRoseLight, kGold);
     p.setFont(UiFont(14));
     p.setPen(kCream);
     p.drawText(QRectF(30, 2, 300, 20), Qt::AlignLeft | Qt::AlignVCenter, kTitle);
-    // Small blossoms on the right of the band balance the title.
-    DrawFlower(p, QPointF(528, 10), 5, 5, 18, QColor(234, 184, 196, 200), kGold);
-    DrawFlower(p, QPointF(546, 14), 4, 5, 40, QColor(250, 246, 234, 170), kGold);
-    DrawFlower(p, QPointF(562, 9), 5.5, 5, 5, QColor(234, 184, 196, 200), kGold);
+    // Small blossoms left of the frame's buttons balance the title.
+    DrawFlower(p, QPointF(446, 10), 5, 5, 18, QColor(234, 184, 196, 200), kGold);
+    DrawFlower(p, QPointF(464, 14), 4, 5, 40, QColor(250, 246, 234, 170), kGold);
+    DrawFlower(p, QPointF(480, 9), 5.5, 5, 5, QColor(234, 184, 196, 200), kGold);
+    DrawFrameButtons(p);
 
     // A subtle frame around the whole window edge.
     p.setRenderHint(QPainter::Antialiasing, false);
