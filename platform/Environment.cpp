@@ -113,8 +113,10 @@ int TEnvironment::DisplayDepth() const {
     return 24;
 }
 
+bool WindowSystemBlendsWindows(); // Compositing.cpp
+
 bool TEnvironment::LayeredWindows() const {
-    return true;
+    return WindowSystemBlendsWindows();
 }
 
 unsigned TEnvironment::KeyModifiers() const {

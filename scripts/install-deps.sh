@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
       libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev fonts-arphic-uming fonts-liberation2
-      xvfb xdotool imagemagick clang-format desktop-file-utils appstream libical-dev)
+      xvfb xdotool imagemagick clang-format desktop-file-utils appstream libical-dev
+      libxcb1-dev trayer)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
