@@ -14,8 +14,14 @@ void TSkinControl::SetSkinData(TspSkinData* Value) {
     if (FSD == Value) return;
     if (FSD) FSD->RemoveFreeNotification(this);
     FSD = Value;
-    if (FSD) FSD->FreeNotification(this);
-    if (FSD && !FSD->NoSkin() && !Designing()) ChangeSkinData();
+    if (!FSD) return SkinDataLost();
+    FSD->FreeNotification(this);
+    if (!FSD->NoSkin() && !Designing()) ChangeSkinData();
+}
+
+void TSkinControl::SkinDataLost() {
+    FIndex = -1;
+    if (!IsDestroying()) Invalidate();
 }
 
 void TSkinControl::SetSkinDataName(const QString& Value) {
@@ -44,7 +50,7 @@ void TSkinControl::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomControl::Notification(AComponent, Operation);
     if (Operation == TOperation::opRemove && AComponent == FSD) {
         FSD = nullptr;
-        FIndex = -1;
+        SkinDataLost();
     }
 }
 
@@ -207,6 +213,11 @@ void TResizeSkinControl::UpdateRegion() {
     if (!region && !FHasRegion) return;
     SetWindowRegion(this, region.get(), false);
     FHasRegion = region != nullptr;
+}
+
+void TResizeSkinControl::SkinDataLost() {
+    TSkinControl::SkinDataLost();
+    if (!IsDestroying()) UpdateRegion();
 }
 
 void TResizeSkinControl::CreateSkinImage(TBitmap& Image, const TRect& Source) const {

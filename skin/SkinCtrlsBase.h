@@ -61,6 +61,8 @@ protected:
     void DrawDefaultLook(TCanvas& Canvas);
     virtual void PaintDefault(TCanvas& Canvas) { DrawDefaultLook(Canvas); }
     virtual void PaintSkin(TCanvas&) {}
+    // The skin data was taken away or freed: the control is unskinned from now on.
+    virtual void SkinDataLost();
 
     int FIndex = -1;
     int FSkinCursorIndex = -1;
@@ -99,6 +101,7 @@ protected:
     // The size the skin allows for W x H (unchanged when unskinned).
     void AdjustSize(int& W, int& H) const;
     void UpdateRegion();
+    void SkinDataLost() override;
 
     // Source (a rectangle of the picture laid out like SkinRect) made as large as the control.
     void CreateSkinImage(TBitmap& Image, const TRect& Source) const;

@@ -235,6 +235,19 @@ TEST_F(SkinnedForm, MorphingBlendsTowardsTheActiveFaceAndBack) {
     EXPECT_TRUE(b->MorphTimer()->Enabled());
 }
 
+TEST_F(SkinnedForm, GradientMorphingWidensTheActiveFaceFromTheMiddle) {
+    MorphingButtonSkin("mkgradient");
+    LoadSkin();
+    auto* b = Button(10, 10);
+    Move(b, 5, 5);
+    for (int i = 0; i < 3; ++i) b->MorphTimer()->Tick();
+    TspEffectBmp part(Face(kNormal));
+    part.BlendGradient(TspEffectBmp(Face(kActive)), 0.3);
+    TBitmap expected;
+    part.AssignTo(expected);
+    EXPECT_EQ(Differences(Shot(), *b, expected), 0);
+}
+
 TEST_F(SkinnedForm, TransparentButtonsShowTheParentByTheirValue) {
     LoadSkin();
     auto* b = Button(10, 10);
