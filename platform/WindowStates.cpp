@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <QWidget>
+#include <QWindow>
 
 void MinimizeWindow(TWinControl* Window) {
     if (Window) Window->Handle()->showMinimized();
@@ -12,7 +13,13 @@ void RestoreMinimizedWindow(TWinControl* Window) {
 }
 
 bool WindowMinimized(const TWinControl* Window) {
-    return Window && Window->HandleAllocated() && Window->Handle()->isMinimized();
+    if (!Window || !Window->HandleAllocated()) return false;
+    const QWidget* w = Window->Handle();
+    if (!w->isMinimized()) return false;
+    // Without a window manager a minimize request changes nothing on the screen: a window that
+    // still shows is not minimized, whatever Qt recorded.
+    const QWindow* win = w->windowHandle();
+    return !(win && win->isExposed());
 }
 
 void PostToWindow(TWinControl* Window, std::function<void()> Fn) {

@@ -23,9 +23,10 @@ bool NearWindowEdge(const TFrameHitState& S, TPoint P) {
     const int b = S.BorderWidth;
     const TPoint around[4] = {{P.X - b, P.Y}, {P.X, P.Y - b}, {P.X + b, P.Y}, {P.X, P.Y + b}};
     const TRect window = Rect(0, 0, S.Width, S.Height);
+    // What lies beyond the window's rectangle is outside it, however large its outline.
     auto outside = [&](TPoint Q) {
-        if (S.HasMask && S.Region && !S.Region->IsEmpty()) return !S.Region->Contains(Q);
-        return !PtInRect(window, Q);
+        if (!PtInRect(window, Q)) return true;
+        return S.HasMask && S.Region && !S.Region->IsEmpty() && !S.Region->Contains(Q);
     };
     if (S.HasMask && PtInSkinRect(S.Geometry.MaskRectArea, P)) return false;
     return std::any_of(std::begin(around), std::end(around), outside);

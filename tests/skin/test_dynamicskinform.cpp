@@ -114,6 +114,13 @@ TEST_F(FrameRules, HitTestFollowsStateAndOutline) {
     s.Region = &outline;
     EXPECT_EQ(FrameHitTest(s, {41, 10}), HTCAPTION);
     EXPECT_EQ(FrameHitTest(s, {1, 200}), HTLEFT);
+    // An outline larger than a window sized down does not hide the window's edges.
+    const TFrameHitState small = MainWindow(152, 34);
+    const TRegion large(Rect(0, 0, 590, 403));
+    TFrameHitState shrunk = small;
+    shrunk.Region = &large;
+    EXPECT_EQ(FrameHitTest(shrunk, {151, 33}), HTBOTTOMRIGHT);
+    EXPECT_EQ(FrameHitTest(shrunk, {151, 20}), HTRIGHT);
     // Without a mask the window's rectangle decides.
     s.HasMask = false;
     EXPECT_EQ(FrameHitTest(s, {4, 200}), HT_SKINOBJECT);
