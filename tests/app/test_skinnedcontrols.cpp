@@ -28,3 +28,20 @@ TEST_F(WindowFixture, DiaryButtonsAreSkinnedAndSettingsLabelsKeepTheirFonts) {
     EXPECT_EQ(w.spSkinStdLabel7->Font()->Name(), "Arial");
     EXPECT_EQ(w.spSkinStdLabel7->Font()->Color(), clRed);
 }
+
+TEST_F(WindowFixture, AReloadedSkinReachesTheDiaryButtonsThroughTheFrame) {
+    Tform_velna& w = Open();
+    ASSERT_GE(w.BitBtn1->SkinIndex(), 0);
+    int indexDuringLoad = 0;
+    // The frame tells the buttons before the load, so a paint then draws unskinned.
+    const int hook = w.HookWindowProc([](TMessage&, bool&) {},
+                                      [&](TMessage& M) {
+                                          if (M.Msg == SKINMSG_BEFORE_CHANGE)
+                                              indexDuringLoad = w.BitBtn1->SkinIndex();
+                                      });
+    w.spSkinData1->ApplyStoredSkin(w.spStoredSkin1);
+    w.UnhookWindowProc(hook);
+    EXPECT_EQ(indexDuringLoad, -1);
+    EXPECT_EQ(w.BitBtn1->SkinIndex(), w.spSkinData1->FindControlDescription("button"));
+    EXPECT_EQ(w.BitBtn2->Height(), 21);
+}
