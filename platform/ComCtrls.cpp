@@ -35,7 +35,8 @@ private:
 
 } // namespace
 
-TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TNativeControl(AOwner) {
+TDateTimePicker::TDateTimePicker(TComponent* AOwner)
+    : TNativeControl(AOwner), FDate(DateOf(Env().Now())) {
     SetBounds(0, 0, 186, 21);
     FColor = clWindow;
     SetParentColor(false);
@@ -55,7 +56,7 @@ QWidget* TDateTimePicker::CreateWidget(QWidget* ParentWidget) {
         line->installEventFilter(new TSectionSelector(e));
     {
         const QSignalBlocker quiet(e);
-        e->setDate(DateTimeToQDate(DateOf(Env().Now())));
+        e->setDate(DateTimeToQDate(FDate));
     }
     QObject::connect(e, &QDateEdit::dateChanged, e, [this] {
         try {
@@ -68,12 +69,14 @@ QWidget* TDateTimePicker::CreateWidget(QWidget* ParentWidget) {
 }
 
 TDateTime TDateTimePicker::Date() const {
-    return QDateToDateTime(Editor()->date());
+    return HandleAllocated() ? QDateToDateTime(Editor()->date()) : FDate;
 }
 
 void TDateTimePicker::SetDate(TDateTime Value) {
+    FDate = DateOf(Value);
+    if (!HandleAllocated()) return;
     const QSignalBlocker quiet(Editor());
-    Editor()->setDate(DateTimeToQDate(DateOf(Value)));
+    Editor()->setDate(DateTimeToQDate(FDate));
 }
 
 void TDateTimePicker::Change() {

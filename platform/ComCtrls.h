@@ -32,6 +32,8 @@ protected:
     virtual void Change();
 
 private:
+    // The date until the widget is made (made when the picker is first shown).
+    TDateTime FDate;
     TDateTimeKind FKind = TDateTimeKind::dtkDate;
     TDTDateFormat FDateFormat = TDTDateFormat::dfShort;
 };

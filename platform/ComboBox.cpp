@@ -26,17 +26,23 @@ void TComboWidget::showEvent(QShowEvent* Event) {
 }
 
 // The items as a string list; objects ride along in the item data. A sorted combo box adds
-// new lines at their sorted place.
+// new lines at their sorted place. Until the box has its widget the items are kept here.
 class TCustomComboBox::TComboStrings : public TStrings {
 public:
     explicit TComboStrings(TCustomComboBox* Owner) : FOwner(Owner) {}
     QString Get(int Index) const override {
         CheckIndex(Index, GetCount());
-        return Box()->itemText(Index);
+        return Box() ? Box()->itemText(Index) : FTexts[Index];
     }
-    int GetCount() const override { return Box()->count(); }
+    int GetCount() const override { return Box() ? Box()->count() : int(FTexts.size()); }
     void Insert(int Index, const QString& S) override {
         CheckIndex(Index, GetCount() + 1);
+        if (!Box()) {
+            FTexts.insert(Index, S);
+            FObjects.insert(FObjects.begin() + Index, nullptr);
+            if (FOwner->FIndex >= Index) ++FOwner->FIndex;
+            return;
+        }
         // Qt selects the first item put into an empty box; the platform's box selected none.
         const bool none = Box()->currentIndex() < 0;
         const QString text = Box()->currentText();
@@ -48,15 +54,25 @@ public:
     }
     void Delete(int Index) override {
         CheckIndex(Index, GetCount());
-        Box()->removeItem(Index);
+        FOwner->Combo()->removeItem(Index);
     }
-    void Clear() override { Box()->clear(); }
+    void Clear() override {
+        if (Box()) return Box()->clear();
+        FTexts.clear();
+        FObjects.clear();
+        FOwner->FIndex = -1;
+    }
     TObject* GetObject(int Index) const override {
         CheckIndex(Index, GetCount());
+        if (!Box()) return FObjects[size_t(Index)];
         return reinterpret_cast<TObject*>(Box()->itemData(Index).value<quintptr>());
     }
     void PutObject(int Index, TObject* AObject) override {
         CheckIndex(Index, GetCount());
+        if (!Box()) {
+            FObjects[size_t(Index)] = AObject;
+            return;
+        }
         Box()->setItemData(Index, QVariant::fromValue(quintptr(AObject)));
     }
     int Add(const QString& S) override {
@@ -73,16 +89,26 @@ public:
         std::stable_sort(l.begin(), l.end(), [this](const QString& a, const QString& b) {
             return CompareStrings(a, b) < 0;
         });
-        const QString text = Box()->currentText();
-        Box()->clear();
-        Box()->addItems(l);
-        Box()->setCurrentIndex(-1);
-        if (Box()->isEditable()) Box()->setEditText(text);
+        QComboBox* box = FOwner->Combo();
+        const QString text = box->currentText();
+        box->clear();
+        box->addItems(l);
+        box->setCurrentIndex(-1);
+        if (box->isEditable()) box->setEditText(text);
+    }
+    // Hands the kept items to the new widget.
+    void MoveTo(QComboBox* Box) {
+        for (int i = 0; i < FTexts.size(); ++i)
+            Box->addItem(FTexts[i], QVariant::fromValue(quintptr(FObjects[size_t(i)])));
+        FTexts.clear();
+        FObjects.clear();
     }
 
 private:
-    QComboBox* Box() const { return FOwner->Combo(); }
+    QComboBox* Box() const { return FOwner->HandleAllocated() ? FOwner->Combo() : nullptr; }
     TCustomComboBox* FOwner;
+    QStringList FTexts;
+    std::vector<TObject*> FObjects;
 };
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
@@ -104,8 +130,13 @@ QWidget* TCustomComboBox::CreateWidget(QWidget* ParentWidget) {
     auto* c = new THost<TComboWidget>(this, ParentWidget);
     c->setEditable(FStyle == TComboBoxStyle::csDropDown || FStyle == TComboBoxStyle::csSimple);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMaxVisibleItems(FDropDownCount);
-    c->setCurrentIndex(-1);
+    c->setMaxVisibleItems(std::max(1, FDropDownCount));
+    FItems->MoveTo(c);
+    c->setCurrentIndex(FIndex);
+    if (c->lineEdit()) {
+        c->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        c->setEditText(TNativeControl::GetText());
+    }
     c->OnPopup = [this](bool Shown) { Shown ? DropDown() : CloseUp(); };
     c->OnLayout = [this] { EditorLayoutChanged(); };
     QObject::connect(c, &QComboBox::activated, c, [this] { Change(); });
@@ -137,16 +168,25 @@ TStrings* TCustomComboBox::Items() {
 }
 
 int TCustomComboBox::ItemIndex() const {
-    return Combo()->currentIndex();
+    return HandleAllocated() ? Combo()->currentIndex() : FIndex;
 }
 
 void TCustomComboBox::SetItemIndex(int Value) {
-    Combo()->setCurrentIndex(Value >= 0 && Value < Combo()->count() ? Value : -1);
+    const int index = Value >= 0 && Value < FItems->Count() ? Value : -1;
+    if (HandleAllocated()) return Combo()->setCurrentIndex(index);
+    // As the widget does: picking an item shows its text in the edit field.
+    FIndex = index;
+    TNativeControl::SetTextValue(index >= 0 ? FItems->Strings(index) : QString());
+}
+
+bool TCustomComboBox::Editable() const {
+    return FStyle == TComboBoxStyle::csDropDown || FStyle == TComboBoxStyle::csSimple;
 }
 
 void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
     if (FStyle == Value) return;
     FStyle = Value;
+    if (!HandleAllocated()) return;
     TComboWidget* c = Combo();
     const bool editable = Value == TComboBoxStyle::csDropDown || Value == TComboBoxStyle::csSimple;
     if (c->isEditable() == editable) return;
@@ -166,7 +206,7 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
 
 void TCustomComboBox::SetDropDownCount(int Value) {
     FDropDownCount = Value;
-    Combo()->setMaxVisibleItems(std::max(1, Value));
+    if (HandleAllocated()) Combo()->setMaxVisibleItems(std::max(1, Value));
 }
 
 void TCustomComboBox::SetSorted(bool Value) {
@@ -177,6 +217,7 @@ void TCustomComboBox::SetSorted(bool Value) {
 
 void TCustomComboBox::SetMaxLength(int Value) {
     FMaxLength = Value;
+    if (!HandleAllocated()) return;
     if (QLineEdit* e = Combo()->lineEdit()) e->setMaxLength(Value > 0 ? Value : 32767);
 }
 
@@ -186,10 +227,19 @@ void TCustomComboBox::Clear() {
 }
 
 QString TCustomComboBox::GetText() const {
-    return Combo()->currentText();
+    if (HandleAllocated()) return Combo()->currentText();
+    if (Editable()) return TNativeControl::GetText();
+    return FIndex >= 0 ? FItems->Strings(FIndex) : QString();
 }
 
 void TCustomComboBox::SetTextValue(const QString& Value) {
+    if (!HandleAllocated()) {
+        if (Editable())
+            TNativeControl::SetTextValue(Value);
+        else
+            FIndex = int(FItems->IndexOf(Value));
+        return;
+    }
     TComboWidget* c = Combo();
     if (c->isEditable())
         c->setEditText(Value);

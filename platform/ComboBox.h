@@ -73,8 +73,11 @@ protected:
     void PlaceEditField(const TRect& R);
 
 private:
+    bool Editable() const;
     class TComboStrings;
     std::unique_ptr<TComboStrings> FItems;
+    // The picked item until the widget is made.
+    int FIndex = -1;
     TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
     bool FDroppedDown = false;
     int FDropDownCount = 8;

@@ -5,5 +5,6 @@
 #include <QLineEdit>
 
 void TCustomEdit::SetTextMargins(int Left, int Top, int Right, int Bottom) {
-    Edit()->setTextMargins(Left, Top, Right, Bottom);
+    FTextMargins = {Left, Top, Right, Bottom};
+    if (HandleAllocated()) Edit()->setTextMargins(Left, Top, Right, Bottom);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/HostWidget.h"
 #include "platform/NonClient.h"
+#include "platform/WidgetCreation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -144,6 +145,7 @@ void TCustomForm::SetVisible(bool Value) {
         }
         w->setGeometry(Left(), Top(), Width(), Height());
         DoShow();
+        CreateShownWidgets(this);
         w->show();
         // A window the program shows becomes the active one, as on the desktop it came from.
         w->activateWindow();

@@ -3,6 +3,7 @@
 // first. Whatever the control leaves to the default handling reaches the Qt class's own event().
 
 #include "platform/Controls.h"
+#include "platform/WidgetCreation.h"
 
 #include <QEvent>
 #include <utility>
@@ -25,6 +26,8 @@ public:
 protected:
     bool event(QEvent* e) override {
         if (!FControl) return W::event(e);
+        // A window laid out for drawing, shown or not, needs the widgets of what it shows.
+        if (e->type() == QEvent::Polish && !FControl->Parent()) CreateShownWidgets(FControl);
         return FControl->HandleQtEvent(e, [this](QEvent* ev) { return W::event(ev); });
     }
 

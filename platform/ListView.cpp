@@ -3,16 +3,55 @@
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
 
+#include <QAbstractTableModel>
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 
-TListItem::TListItem(TListView* Owner, QTreeWidgetItem* Item) : FOwner(Owner), FItem(Item) {
+// The items as Qt sees them: rows read from the list view when painted.
+class TListModel : public QAbstractTableModel {
+public:
+    TListModel(TListView* List, QObject* Parent) : QAbstractTableModel(Parent), FList(List) {}
+    int rowCount(const QModelIndex& Parent) const override {
+        return Parent.isValid() ? 0 : FList->ItemCount();
+    }
+    int columnCount(const QModelIndex& Parent) const override {
+        return Parent.isValid() ? 0 : FList->ColumnCount();
+    }
+    QVariant data(const QModelIndex& Index, int Role) const override {
+        if (Role != Qt::DisplayRole || !Index.isValid()) return {};
+        const TListItem* item = FList->Item(Index.row());
+        if (Index.column() == 0) return item->Caption();
+        const TStringList& sub = item->SubItemList();
+        return Index.column() <= sub.Count() ? sub.Strings(Index.column() - 1) : QString();
+    }
+    QVariant headerData(int Section, Qt::Orientation Orientation, int Role) const override {
+        if (Orientation != Qt::Horizontal || Role != Qt::DisplayRole) return {};
+        return Section < FList->ColumnCount() ? FList->Column(Section).Caption : QString();
+    }
+    Qt::ItemFlags flags(const QModelIndex& Index) const override {
+        return Index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+    }
+    void BeginInsertRow(int Row) { beginInsertRows({}, Row, Row); }
+    void EndInsertRow() { endInsertRows(); }
+    void BeginRemoveRow(int Row) { beginRemoveRows({}, Row, Row); }
+    void EndRemoveRow() { endRemoveRows(); }
+    void BeginInsertColumn(int Column) { beginInsertColumns({}, Column, Column); }
+    void EndInsertColumn() { endInsertColumns(); }
+    void BeginReset() { beginResetModel(); }
+    void EndReset() { endResetModel(); }
+    void RowChanged(int Row) {
+        emit dataChanged(index(Row, 0), index(Row, std::max(0, FList->ColumnCount() - 1)));
+    }
+
+private:
+    TListView* FList;
+};
+
+TListItem::TListItem(TListView* Owner, int Index) : FOwner(Owner), FIndex(Index) {
     FSubItems.OnChange = [this](TObject*) { Refresh(); };
 }
 
-TListItem::~TListItem() {
-    delete FItem;
-}
+TListItem::~TListItem() = default;
 
 void TListItem::SetCaption(const QString& Value) {
     if (FCaption == Value) return;
@@ -21,23 +60,18 @@ void TListItem::SetCaption(const QString& Value) {
 }
 
 void TListItem::Refresh() {
-    FItem->setText(0, FCaption);
-    for (int i = 0; i < FSubItems.Count(); ++i) FItem->setText(i + 1, FSubItems.Strings(i));
-}
-
-int TListItem::Index() const {
-    return FOwner->IndexOf(this);
+    FOwner->ItemChanged(this);
 }
 
 bool TListItem::Selected() const {
-    return FItem->isSelected();
+    return FOwner->Selected() == this;
 }
 
 void TListItem::SetSelected(bool Value) {
     if (Value)
         FOwner->SetSelected(this);
-    else
-        FItem->setSelected(false);
+    else if (Selected())
+        FOwner->SetSelected(nullptr);
 }
 
 void TListItem::Delete() {
@@ -52,24 +86,26 @@ TListView::TListView(TComponent* AOwner) : TNativeControl(AOwner) {
 
 TListView::~TListView() {
     FClearing = true;
+    if (FModel) FModel->BeginReset();
     FItems.clear();
+    if (FModel) FModel->EndReset();
 }
 
-QTreeWidget* TListView::Tree() const {
-    return static_cast<QTreeWidget*>(Handle());
+QTreeView* TListView::View() const {
+    return static_cast<QTreeView*>(Handle());
 }
 
 QWidget* TListView::CreateWidget(QWidget* ParentWidget) {
-    auto* t = new THost<QTreeWidget>(this, ParentWidget);
+    auto* t = new THost<QTreeView>(this, ParentWidget);
     t->setRootIsDecorated(false);
     t->setUniformRowHeights(true);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->header()->setStretchLastSection(false);
     t->header()->setSectionsMovable(false);
-    t->setColumnCount(0);
-    QObject::connect(t, &QTreeWidget::itemSelectionChanged, t, [this] { SelectionChanged(); });
-    QObject::connect(t, &QTreeWidget::itemDoubleClicked, t, [this] {
+    FModel = new TListModel(this, t);
+    t->setModel(FModel);
+    QObject::connect(t, &QTreeView::doubleClicked, t, [this] {
         try {
             DblClick();
         } catch (...) {
@@ -79,9 +115,25 @@ QWidget* TListView::CreateWidget(QWidget* ParentWidget) {
     return t;
 }
 
+void TListView::CreateWnd() {
+    TNativeControl::CreateWnd();
+    ShowColumns();
+    // The selection made before the widget, already reported, passes to it quietly.
+    TListItem* kept = std::exchange(FKeptSelection, nullptr);
+    if (kept) SetSelected(kept);
+    QTreeView* t = View();
+    QObject::connect(t->selectionModel(), &QItemSelectionModel::selectionChanged, t,
+                     [this] { SelectionChanged(); });
+}
+
+void TListView::ShowColumns() {
+    for (int i = 0; i < ColumnCount(); ++i)
+        if (FColumns[size_t(i)].Width >= 0) View()->setColumnWidth(i, FColumns[size_t(i)].Width);
+}
+
 void TListView::ApplyLook() {
     TNativeControl::ApplyLook();
-    QTreeWidget* t = Tree();
+    QTreeView* t = View();
     t->setAllColumnsShowFocus(FRowSelect);
     t->setSelectionBehavior(FRowSelect ? QAbstractItemView::SelectRows
                                        : QAbstractItemView::SelectItems);
@@ -113,26 +165,32 @@ void TListView::WndProc(TMessage& Message) {
 }
 
 void TListView::AddColumn(const QString& Caption, int Width) {
+    if (FModel) FModel->BeginInsertColumn(ColumnCount());
     FColumns.push_back({Caption, Width});
-    QTreeWidget* t = Tree();
-    t->setColumnCount(ColumnCount());
-    QStringList labels;
-    for (const TListColumn& c : FColumns) labels << c.Caption;
-    t->setHeaderLabels(labels);
-    if (Width >= 0) t->setColumnWidth(ColumnCount() - 1, Width);
+    if (!FModel) return;
+    FModel->EndInsertColumn();
+    if (Width >= 0) View()->setColumnWidth(ColumnCount() - 1, Width);
 }
 
 TListItem* TListView::AddItem() {
-    auto* native = new QTreeWidgetItem(Tree());
-    FItems.push_back(std::make_unique<TListItem>(this, native));
+    const int row = ItemCount();
+    if (FModel) FModel->BeginInsertRow(row);
+    FItems.push_back(std::make_unique<TListItem>(this, row));
+    if (FModel) FModel->EndInsertRow();
     return FItems.back().get();
+}
+
+void TListView::ItemChanged(const TListItem* Item) {
+    if (FModel) FModel->RowChanged(Item->FIndex);
 }
 
 void TListView::ClearItems() {
     FClearing = true;
     FLastSelected = nullptr;
+    FKeptSelection = nullptr;
+    if (FModel) FModel->BeginReset();
     FItems.clear();
-    Tree()->clear();
+    if (FModel) FModel->EndReset();
     FClearing = false;
 }
 
@@ -140,36 +198,40 @@ void TListView::DeleteItem(TListItem* Item) {
     const int i = IndexOf(Item);
     if (i < 0) return;
     if (FLastSelected == Item) FLastSelected = nullptr;
+    if (FKeptSelection == Item) FKeptSelection = nullptr;
     FClearing = true;
+    if (FModel) FModel->BeginRemoveRow(i);
     FItems.erase(FItems.begin() + i);
+    for (size_t k = size_t(i); k < FItems.size(); ++k) FItems[k]->FIndex = int(k);
+    if (FModel) FModel->EndRemoveRow();
     FClearing = false;
     SelectionChanged();
 }
 
 int TListView::IndexOf(const TListItem* Item) const {
-    for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].get() == Item) return static_cast<int>(i);
-    return -1;
-}
-
-TListItem* TListView::FindNative(const QTreeWidgetItem* Item) const {
-    for (const auto& i : FItems)
-        if (i->Native() == Item) return i.get();
-    return nullptr;
+    if (!Item || Item->FOwner != this) return -1;
+    const int i = Item->FIndex;
+    return i >= 0 && i < ItemCount() && FItems[size_t(i)].get() == Item ? i : -1;
 }
 
 TListItem* TListView::Selected() const {
-    const QList<QTreeWidgetItem*> sel = Tree()->selectedItems();
-    return sel.isEmpty() ? nullptr : FindNative(sel.front());
+    if (!FModel) return FKeptSelection;
+    const QModelIndexList sel = View()->selectionModel()->selectedIndexes();
+    return sel.isEmpty() ? nullptr : Item(sel.front().row());
 }
 
 void TListView::SetSelected(TListItem* Item) {
-    if (!Item) {
-        Tree()->clearSelection();
+    if (IndexOf(Item) < 0) Item = nullptr;
+    if (!FModel) {
+        FKeptSelection = Item;
+        SelectionChanged();
         return;
     }
-    Tree()->setCurrentItem(Item->Native());
-    Item->Native()->setSelected(true);
+    QItemSelectionModel* sel = View()->selectionModel();
+    if (!Item) return sel->clearSelection();
+    QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect;
+    if (FRowSelect) how |= QItemSelectionModel::Rows;
+    sel->setCurrentIndex(FModel->index(Item->FIndex, 0), how);
 }
 
 void TListView::SetGridLines(bool Value) {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
+class TListModel;
 class TListView;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
@@ -19,25 +19,28 @@ struct TListColumn {
     int Width = 50; // -1: the platform's default width
 };
 
+// An item is only data: the view's widget shows the items through a model, so a long list
+// costs no Qt object per item.
 class TListItem : public TPersistent {
 public:
-    TListItem(TListView* Owner, QTreeWidgetItem* Item);
+    TListItem(TListView* Owner, int Index);
     ~TListItem() override;
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& Value);
     TStrings* SubItems() { return &FSubItems; }
+    const TStringList& SubItemList() const { return FSubItems; }
     intptr_t Data() const { return FData; }
     void SetData(intptr_t Value) { FData = Value; }
-    int Index() const;
+    int Index() const { return FIndex; }
     bool Selected() const;
     void SetSelected(bool Value);
     void Delete();
-    QTreeWidgetItem* Native() const { return FItem; }
 
 private:
+    friend class TListView;
     void Refresh();
     TListView* FOwner;
-    QTreeWidgetItem* FItem;
+    int FIndex;
     QString FCaption;
     TStringList FSubItems;
     intptr_t FData = 0;
@@ -49,7 +52,7 @@ class TListView : public TNativeControl {
 public:
     explicit TListView(TComponent* AOwner);
     ~TListView() override;
-    QTreeWidget* Tree() const;
+    QTreeView* View() const;
 
     void AddColumn(const QString& Caption, int Width);
     int ColumnCount() const { return static_cast<int>(FColumns.size()); }
@@ -63,7 +66,6 @@ public:
     int IndexOf(const TListItem* Item) const;
     TListItem* Selected() const;
     void SetSelected(TListItem* Item);
-    TListItem* FindNative(const QTreeWidgetItem* Item) const;
 
     TViewStyle ViewStyle() const { return FViewStyle; }
     void SetViewStyle(TViewStyle Value) { FViewStyle = Value; }
@@ -80,13 +82,21 @@ public:
 
 protected:
     QWidget* CreateWidget(QWidget* ParentWidget) override;
+    void CreateWnd() override;
     void ApplyLook() override;
     void WndProc(TMessage& Message) override;
 
 private:
+    friend class TListItem;
+    void ItemChanged(const TListItem* Item);
+    void ShowColumns();
     void SelectionChanged();
     std::vector<TListColumn> FColumns;
     std::vector<std::unique_ptr<TListItem>> FItems;
+    // Made with the widget.
+    TListModel* FModel = nullptr;
+    // The selected item while there is no widget to hold the selection.
+    TListItem* FKeptSelection = nullptr;
     TListItem* FLastSelected = nullptr;
     TViewStyle FViewStyle = TViewStyle::vsIcon;
     bool FGridLines = false;

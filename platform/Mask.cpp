@@ -93,6 +93,14 @@ TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
 void TCustomMaskEdit::SetEditMask(const QString& Value) {
     FEditMask = Value;
     FInfo = TranslateEditMask(Value);
+    // Without a widget yet the mask waits for it (CreateWnd).
+    if (HandleAllocated()) Edit()->setInputMask(FInfo.QtMask);
+}
+
+void TCustomMaskEdit::CreateWnd() {
+    TCustomEdit::CreateWnd();
+    if (FInfo.QtMask.isEmpty()) return;
+    const QSignalBlocker quiet(Edit());
     Edit()->setInputMask(FInfo.QtMask);
 }
 

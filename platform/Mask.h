@@ -34,6 +34,7 @@ protected:
     // With a mask: literals included when the mask saves them, empty places as blanks.
     QString GetText() const override;
     void SetTextValue(const QString& Value) override;
+    void CreateWnd() override;
 
 private:
     QString FEditMask;

@@ -25,10 +25,13 @@ void TWinControl::PaintAreaTo(const TRect& Area, TColor Background, TCanvas& Can
 }
 
 void TCustomEdit::SetFrameSpace(int Width) {
-    Handle()->setContentsMargins(Width, Width, Width, Width);
+    FFrameSpace = Width;
+    if (HandleAllocated()) Handle()->setContentsMargins(Width, Width, Width, Width);
 }
 
 void TCustomMemo::SetFrameSpace(int Width) {
+    FFrameSpace = Width;
+    if (!HandleAllocated()) return;
     Memo()->setFrameStyle(QFrame::Box | QFrame::Plain);
     Memo()->setLineWidth(Width);
 }

@@ -38,10 +38,7 @@ void TNativeControl::WndProc(TMessage& Message) {
     case CM_PARENTCOLORCHANGED:
         // While the window is read from its description the look is applied once, at the end
         // (or before the first text needs it).
-        if (IsLoading())
-            FLookPending = true;
-        else
-            ApplyLook();
+        RefreshLook();
         break;
     default:
         break;
@@ -50,11 +47,21 @@ void TNativeControl::WndProc(TMessage& Message) {
 
 void TNativeControl::Loaded() {
     TWinControl::Loaded();
+    RefreshLook();
+}
+
+void TNativeControl::RefreshLook() {
+    // A control without a widget yet gets its look when the widget is made.
+    if (IsLoading() || !HandleAllocated()) {
+        FLookPending = true;
+        return;
+    }
+    FLookPending = false;
     ApplyLook();
 }
 
 void TNativeControl::EnsureLook() {
-    if (!FLookPending) return;
+    if (!FLookPending || !HandleAllocated()) return;
     FLookPending = false;
     ApplyLook();
 }
@@ -80,6 +87,10 @@ QWidget* TCustomEdit::CreateWidget(QWidget* ParentWidget) {
     e->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
     e->setReadOnly(FReadOnly);
     e->setFrame(FBorderStyle == TBorderStyle::bsSingle);
+    e->setEchoMode(FPasswordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    e->setText(TNativeControl::GetText());
+    e->setContentsMargins(FFrameSpace, FFrameSpace, FFrameSpace, FFrameSpace);
+    e->setTextMargins(FTextMargins.Left, FTextMargins.Top, FTextMargins.Right, FTextMargins.Bottom);
     QObject::connect(e, &QLineEdit::textChanged, e, [this] { Change(); });
     return e;
 }
@@ -97,11 +108,14 @@ void TCustomEdit::WndProc(TMessage& Message) {
 }
 
 QString TCustomEdit::GetText() const {
-    return Edit()->text();
+    return HandleAllocated() ? Edit()->text() : TNativeControl::GetText();
 }
 
 void TCustomEdit::SetTextValue(const QString& Value) {
-    Edit()->setText(Value);
+    if (HandleAllocated()) return Edit()->setText(Value);
+    // Kept for the widget; the change is told now, as the widget would.
+    TNativeControl::SetTextValue(Value);
+    Change();
 }
 
 void TCustomEdit::KeyPress(QChar& Key) {
@@ -119,31 +133,32 @@ void TCustomEdit::Change() {
 void TCustomEdit::SetReadOnly(bool Value) {
     if (FReadOnly == Value) return;
     FReadOnly = Value;
-    Edit()->setReadOnly(Value);
+    if (HandleAllocated()) Edit()->setReadOnly(Value);
 }
 
 void TCustomEdit::SetMaxLength(int Value) {
     if (FMaxLength == Value) return;
     FMaxLength = Value;
-    Edit()->setMaxLength(Value > 0 ? Value : 32767);
+    if (HandleAllocated()) Edit()->setMaxLength(Value > 0 ? Value : 32767);
 }
 
 void TCustomEdit::SetPasswordChar(QChar Value) {
     if (FPasswordChar == Value) return;
     FPasswordChar = Value;
-    Edit()->setEchoMode(Value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (HandleAllocated())
+        Edit()->setEchoMode(Value.isNull() ? QLineEdit::Normal : QLineEdit::Password);
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
     FBorderStyle = Value;
-    Edit()->setFrame(Value == TBorderStyle::bsSingle);
+    if (HandleAllocated()) Edit()->setFrame(Value == TBorderStyle::bsSingle);
 }
 
 bool TCustomEdit::Modified() const {
-    return Edit()->isModified();
+    return HandleAllocated() && Edit()->isModified();
 }
 void TCustomEdit::SetModified(bool Value) {
-    Edit()->setModified(Value);
+    if (Value || HandleAllocated()) Edit()->setModified(Value);
 }
 
 int TCustomEdit::SelStart() const {
@@ -224,24 +239,23 @@ public:
         l[Index] = S;
         Store(l);
     }
-    void Clear() override { FMemo->Memo()->setPlainText(QString()); }
+    void Clear() override { FMemo->SetPlainText(QString()); }
     void SetText(const QString& Value) override {
-        FMemo->EnsureLook();
         QString t = Value;
         t.replace("\r\n", "\n").replace('\r', '\n');
-        FMemo->Memo()->setPlainText(t);
+        FMemo->SetPlainText(t);
     }
 
 private:
     QStringList Lines() const {
-        QString t = FMemo->Memo()->toPlainText();
+        QString t = FMemo->PlainText();
         if (t.isEmpty()) return {};
         QStringList l = t.split('\n');
         if (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
         return l;
     }
     void Store(const QStringList& L) {
-        FMemo->Memo()->setPlainText(L.isEmpty() ? QString() : L.join('\n') + '\n');
+        FMemo->SetPlainText(L.isEmpty() ? QString() : L.join('\n') + '\n');
     }
     TCustomMemo* FMemo;
 };
@@ -266,8 +280,34 @@ QPlainTextEdit* TCustomMemo::Memo() const {
 QWidget* TCustomMemo::CreateWidget(QWidget* ParentWidget) {
     auto* m = new THost<QPlainTextEdit>(this, ParentWidget);
     m->setTabChangesFocus(!FWantTabs);
-    QObject::connect(m, &QPlainTextEdit::textChanged, m, [this] { Change(); });
+    if (FFrameSpace >= 0) {
+        m->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m->setLineWidth(FFrameSpace);
+    }
     return m;
+}
+
+void TCustomMemo::CreateWnd() {
+    TNativeControl::CreateWnd();
+    // The text kept so far, laid out once with the control's font when there is one.
+    EnsureLook();
+    QPlainTextEdit* m = Memo();
+    m->setPlainText(TNativeControl::GetText());
+    QObject::connect(m, &QPlainTextEdit::textChanged, m, [this] { Change(); });
+}
+
+QString TCustomMemo::PlainText() const {
+    return HandleAllocated() ? Memo()->toPlainText() : TNativeControl::GetText();
+}
+
+void TCustomMemo::SetPlainText(const QString& Value) {
+    if (HandleAllocated()) {
+        EnsureLook();
+        return Memo()->setPlainText(Value);
+    }
+    // Kept for the widget; the change is told now, as the widget would.
+    TNativeControl::SetTextValue(Value);
+    Change();
 }
 
 void TCustomMemo::ApplyLook() {
@@ -298,7 +338,7 @@ void TCustomMemo::WndProc(TMessage& Message) {
 }
 
 QString TCustomMemo::GetText() const {
-    QString t = Memo()->toPlainText();
+    QString t = PlainText();
     return t.replace('\n', "\r\n");
 }
 
@@ -342,6 +382,8 @@ QWidget* TButton::CreateWidget(QWidget* ParentWidget) {
     auto* b = new THost<QPushButton>(this, ParentWidget);
     b->setAutoDefault(false);
     b->setFocusPolicy(Qt::StrongFocus);
+    b->setText(TNativeControl::GetText());
+    b->setDefault(FDefault);
     QObject::connect(b, &QPushButton::clicked, b, [this] {
         try {
             Click();
@@ -354,12 +396,12 @@ QWidget* TButton::CreateWidget(QWidget* ParentWidget) {
 
 void TButton::SetTextValue(const QString& Value) {
     TNativeControl::SetTextValue(Value);
-    static_cast<QPushButton*>(Handle())->setText(Value);
+    if (HandleAllocated()) static_cast<QPushButton*>(Handle())->setText(Value);
 }
 
 void TButton::SetDefault(bool Value) {
     FDefault = Value;
-    static_cast<QPushButton*>(Handle())->setDefault(Value);
+    if (HandleAllocated()) static_cast<QPushButton*>(Handle())->setDefault(Value);
 }
 
 void TButton::Click() {

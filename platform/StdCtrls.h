@@ -18,21 +18,20 @@ public:
 
 protected:
     void WndProc(TMessage& Message) override;
-    void CreateWnd() override {
-        if (IsLoading())
-            FLookPending = true;
-        else
-            ApplyLook();
-    }
+    void CreateWnd() override { RefreshLook(); }
     void Loaded() override;
+    // Puts the control's font, colours and look properties on its widget; called only while
+    // the widget exists.
     virtual void ApplyLook();
+    // Applies the look now, or once loading is over and the widget exists.
+    void RefreshLook();
     // Applies a look put off while loading, before text is laid out with it.
     void EnsureLook();
     // Stores a property the widget's look is made from and applies the look (once loaded).
     template <class T> void SetLookField(T& Field, const T& Value) {
         if (Field == Value) return;
         Field = Value;
-        if (!IsLoading()) ApplyLook();
+        RefreshLook();
     }
 
 private:
@@ -86,6 +85,8 @@ protected:
     void SetFrameSpace(int Width);
 
 private:
+    int FFrameSpace = 0;
+    TRect FTextMargins{};
     bool FReadOnly = false;
     int FMaxLength = 0;
     TEditCharCase FCharCase = TEditCharCase::ecNormal;
@@ -134,8 +135,13 @@ protected:
     virtual void Change();
     // Keeps Width pixels round the text and scroll bars free for a frame the control paints.
     void SetFrameSpace(int Width);
+    void CreateWnd() override;
 
 private:
+    // The text with line feeds, from the widget or, before there is one, as kept.
+    QString PlainText() const;
+    void SetPlainText(const QString& Value);
+    int FFrameSpace = -1; // none set
     class TMemoStrings;
     std::unique_ptr<TMemoStrings> FLines;
     bool FReadOnly = false;

@@ -3,6 +3,7 @@
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
 #include "platform/Menus.h"
+#include "platform/WidgetCreation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -107,7 +108,10 @@ QWidget* TWinControl::Handle() const {
     SyncWidgetGeometry();
     FWidget->setEnabled(Enabled());
     if (Cursor() != crDefault) FWidget->setCursor(CursorShape(Cursor()));
-    if (Parent()) FWidget->setVisible(Visible());
+    if (Parent()) {
+        StackNewWidget(self);
+        FWidget->setVisible(Visible());
+    }
     self->CreateWnd();
     return FWidget;
 }
@@ -128,12 +132,16 @@ void TWinControl::SetParent(TWinControl* AParent) {
     if (Parent() == AParent) return;
     TControl::SetParent(AParent);
     if (AParent) {
+        // Without a widget yet, the control gets one when it comes into sight.
+        if (!FWidget) {
+            if (Visible() && InSightOn(AParent)) (void)Handle();
+            return;
+        }
         QWidget* pw = AParent->Handle();
-        if (!FWidget)
-            (void)Handle();
-        else if (FWidget->parentWidget() != pw) {
+        if (FWidget->parentWidget() != pw) {
             FWidget->setParent(pw);
             SyncWidgetGeometry();
+            StackNewWidget(this);
         }
         FWidget->setVisible(Visible());
     } else if (FWidget && !IsDestroying()) {
@@ -167,6 +175,8 @@ void TWinControl::SetVisible(bool Value) {
             if (QWidget* top = FWidget->window()) top->setFocus(Qt::OtherFocusReason);
         FWidget->setVisible(Value);
     }
+    // Coming into sight: this control's widgets, and those of its children, if not made yet.
+    if (Value && InSightOn(Parent())) CreateShownWidgets(this);
     Perform(CM_SHOWINGCHANGED);
 }
 

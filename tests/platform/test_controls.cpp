@@ -13,7 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -292,10 +292,10 @@ TEST_F(Fixture, ListRowsWithGridLinesKeepTheirTextOffTheLines) {
     list->AddColumn(QString::fromUtf8("日期"), 80);
     list->AddItem()->SetCaption(QString::fromUtf8("2026-12-02 正常"));
     QApplication::processEvents();
-    QWidget* view = list->Tree()->viewport();
+    QWidget* view = list->View()->viewport();
     QImage img(view->size(), QImage::Format_RGB32);
     view->render(&img);
-    const QRect row = list->Tree()->visualItemRect(list->Item(0)->Native());
+    const QRect row = list->View()->visualRect(list->View()->model()->index(0, 0));
     // The text's dark pixels within the first cell.
     int left = row.right(), top = row.bottom(), bottom = row.top();
     for (int y = row.top(); y <= row.bottom(); ++y)

@@ -1,0 +1,142 @@
+// Windowed controls get their Qt widgets when they come into sight; what the program sets on a
+// control before that reaches the widget when it is made.
+
+#include "platform/ComCtrls.h"
+#include "platform/ComboBox.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/ListView.h"
+#include "platform/StdCtrls.h"
+#include "tests/support/TestWorld.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Shown : ::testing::Test {
+    TTestWorld World;
+    std::unique_ptr<TForm> Form = std::make_unique<TForm>(nullptr);
+    void SetUp() override {
+        World->Today = EncodeDate(2026, 12, 16);
+        Form->SetBorderStyle(TFormBorderStyle::bsNone);
+        Form->SetBounds(10, 10, 300, 200);
+    }
+    template <class T> T* Make(TWinControl* Parent, const TRect& R) {
+        auto* c = new T(Form.get());
+        c->SetParent(Parent);
+        c->SetBoundsRect(R);
+        return c;
+    }
+};
+
+} // namespace
+
+TEST_F(Shown, HiddenPanelsMakeTheirWidgetsWhenFirstShownAndStackAsTheirControls) {
+    auto* hidden = Make<TPanel>(Form.get(), Rect(0, 0, 200, 150));
+    hidden->SetVisible(false);
+    auto* edit = Make<TEdit>(hidden, Rect(5, 5, 100, 21));
+    auto* cover = Make<TPanel>(Form.get(), Rect(50, 50, 250, 190));
+    Form->Show();
+    EXPECT_TRUE(cover->HandleAllocated());
+    EXPECT_FALSE(hidden->HandleAllocated());
+    EXPECT_FALSE(edit->HandleAllocated());
+
+    hidden->SetVisible(true);
+    ASSERT_TRUE(hidden->HandleAllocated());
+    ASSERT_TRUE(edit->HandleAllocated());
+    EXPECT_TRUE(edit->Handle()->isVisible());
+    // Made last, yet still under the panel that comes after it.
+    EXPECT_EQ(Form->Handle()->childAt(100, 100), cover->Handle());
+    EXPECT_EQ(Form->Handle()->childAt(20, 100), hidden->Handle());
+    // A control placed on a window already on screen gets its widget at once.
+    auto* late = Make<TPanel>(cover, Rect(0, 0, 10, 10));
+    EXPECT_TRUE(late->HandleAllocated());
+}
+
+TEST_F(Shown, WhatIsSetBeforeTheWidgetReachesItAndReadsBackTheSame) {
+    auto* view = Make<TPanel>(Form.get(), Rect(0, 0, 300, 200));
+    view->SetVisible(false);
+    auto* edit = Make<TEdit>(view, Rect(0, 0, 100, 21));
+    int changes = 0;
+    edit->OnChange = [&](TObject*) { ++changes; };
+    edit->SetText("kept");
+    edit->SetReadOnly(true);
+    auto* memo = Make<TMemo>(view, Rect(0, 30, 100, 60));
+    memo->Lines()->SetText("one\r\ntwo");
+    memo->Lines()->Add("three");
+    auto* combo = Make<TComboBox>(view, Rect(0, 100, 100, 21));
+    combo->Items()->Add("a");
+    combo->Items()->Add("b");
+    combo->SetItemIndex(1);
+    auto* picker = Make<TDateTimePicker>(view, Rect(0, 130, 100, 21));
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 16)); // today until set
+    picker->SetDate(EncodeDate(2025, 3, 5) + 0.5);
+    auto* list = Make<TListView>(view, Rect(120, 0, 150, 150));
+    list->AddColumn("c", 40);
+    for (const char* s : {"x", "y"}) list->AddItem()->SetCaption(s);
+    std::vector<std::pair<QString, bool>> selections;
+    list->OnSelectItem = [&](TObject*, TListItem* I, bool S) {
+        selections.push_back({I->Caption(), S});
+    };
+    list->SetSelected(list->Item(1));
+    Form->Show();
+    ASSERT_FALSE(edit->HandleAllocated());
+
+    // Read back before the widgets exist.
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(memo->Lines()->Count(), 3);
+    EXPECT_EQ(memo->Text(), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(combo->Text(), "b");
+    EXPECT_EQ(picker->Date(), EncodeDate(2025, 3, 5));
+    EXPECT_EQ(list->Selected(), list->Item(1));
+    EXPECT_EQ(selections.size(), 1u);
+
+    view->SetVisible(true);
+    ASSERT_TRUE(edit->HandleAllocated());
+    EXPECT_EQ(static_cast<QLineEdit*>(edit->Handle())->text(), "kept");
+    EXPECT_TRUE(static_cast<QLineEdit*>(edit->Handle())->isReadOnly());
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(memo->Handle())->toPlainText(), "one\ntwo\nthree\n");
+    auto* box = static_cast<QComboBox*>(combo->Handle());
+    EXPECT_EQ(box->count(), 2);
+    EXPECT_EQ(box->currentIndex(), 1);
+    EXPECT_EQ(picker->Editor()->date(), QDate(2025, 3, 5));
+    EXPECT_EQ(list->View()->model()->rowCount(), 2);
+    EXPECT_EQ(list->Selected(), list->Item(1));
+    // Making the widgets tells nothing new.
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(selections.size(), 1u);
+    EXPECT_EQ(combo->Text(), "b");
+    EXPECT_EQ(memo->Lines()->Count(), 3);
+}
+
+TEST_F(Shown, ListItemsStayInStepWithTheViewThroughDeletesAndChanges) {
+    auto* list = Make<TListView>(Form.get(), Rect(0, 0, 200, 150));
+    list->AddColumn("a", 50);
+    list->AddColumn("b", 50);
+    Form->Show();
+    for (const char* s : {"0", "1", "2", "3"}) {
+        TListItem* i = list->AddItem();
+        i->SetCaption(s);
+        i->SubItems()->Add(QString(s) + "b");
+    }
+    QAbstractItemModel* m = list->View()->model();
+    list->DeleteItem(list->Item(1));
+    ASSERT_EQ(m->rowCount(), 3);
+    EXPECT_EQ(list->Item(2)->Index(), 2);
+    EXPECT_EQ(m->index(2, 1).data().toString(), "3b");
+    list->Item(2)->SubItems()->Strings(0); // reading changes nothing
+    list->Item(2)->SubItems()->Put(0, "new");
+    EXPECT_EQ(m->index(2, 1).data().toString(), "new");
+    list->SetSelected(list->Item(2));
+    EXPECT_TRUE(list->Item(2)->Selected());
+    list->Item(2)->SetSelected(false);
+    EXPECT_EQ(list->Selected(), nullptr);
+    list->ClearItems();
+    EXPECT_EQ(m->rowCount(), 0);
+}
