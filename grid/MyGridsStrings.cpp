@@ -371,7 +371,9 @@ void TStringSparseList::ReadList(TDataStream& Stream) {
         QString text;
         Stream >> index >> text;
         if (Stream.status() != TDataStream::Ok) break; // torn entry: nothing to insert
-        if (index < 0 || index > MaxStreamIndex)
+        // Inserting before stored items moves them up: none may end past the bound either.
+        const int high = FList.Array().HighBound();
+        if (index < 0 || index > MaxStreamIndex || (index <= high && high >= MaxStreamIndex))
             throw EListError(
                 QStringLiteral("List stream index out of bounds (%1), entry %2").arg(index).arg(i));
         Insert(index, text);

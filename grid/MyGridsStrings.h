@@ -99,8 +99,8 @@ public:
 
     // The stored property "List": the count of stored items, then index and text of each.
     void WriteList(TDataStream& Stream) const;
-    // Reads what WriteList wrote; a truncated stream stops before its torn entry, an index
-    // outside 0..MaxStreamIndex raises EListError.
+    // Reads what WriteList wrote; a truncated stream stops before its torn entry, an entry that
+    // would put an item outside 0..MaxStreamIndex raises EListError.
     void ReadList(TDataStream& Stream);
     // Streams come from files: a larger index would have the reader build a directory of
     // gigabytes for one text.

@@ -299,6 +299,20 @@ TEST(StringSparseList, DamagedStreamsAddNothing) {
         EXPECT_THROW(target.ReadList(badIn), EListError) << index;
         EXPECT_EQ(target.Count(), 0);
     }
+    // Nor may an entry move stored items past the bound (what was read must read back).
+    {
+        QByteArray pushing;
+        {
+            QDataStream out(&pushing, QIODevice::WriteOnly);
+            out << qint32(2) << qint32(TStringSparseList::MaxStreamIndex) << QStringLiteral("a")
+                << qint32(0) << QStringLiteral("b");
+        }
+        TStringSparseList target(TSPAQuantum::SPASmall);
+        QDataStream pushingIn(pushing);
+        EXPECT_THROW(target.ReadList(pushingIn), EListError);
+        EXPECT_EQ(target.Get(TStringSparseList::MaxStreamIndex), QStringLiteral("a"));
+        EXPECT_EQ(target.Get(0), QString());
+    }
     TStringSparseList direct(TSPAQuantum::SPASmall);
     EXPECT_THROW(direct.Insert(-1, QStringLiteral("t")), EListError);
 }
