@@ -95,6 +95,9 @@ public:
     void SetBorderStyle(TBorderStyle Value);
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
+    // The frame BorderStyle draws around the client area: 2 pixels with Ctl3D, else 1.
+    int BorderExtent() const;
+    TPoint ClientOffset() const override { return {BorderExtent(), BorderExtent()}; }
     bool DefaultDrawing() const { return FDefaultDrawing; }
     void SetDefaultDrawing(bool Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
@@ -199,7 +202,6 @@ protected:
     // Right-to-left painting runs on a mirrored canvas; cell drawing that wants plain client
     // coordinates switches the mirror off and on again around its work.
     void MirrorCanvas(bool On);
-    void PaintWindow(QPainter& Painter, const QRegion& Clip) override;
     bool IsDesigning() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
     // The largest first visible cell that still shows Coord whole, per axis.
     TGridCoord CalcMaxTopLeft(TGridCoord Coord, const DrawMetrics& M) const;
@@ -216,6 +218,10 @@ protected:
     void DoExit() override;
 
 private:
+    // The client area before the scroll bars take their room: inside the frame.
+    TRect InnerRect() const;
+    void DrawBorder();
+    void BorderChanged();
     DrawMetrics CalcDrawMetricsXY(int ClientWidth, int ClientHeight) const;
     void CalcAxis(AxisMetrics& A, int FixedCount, int FirstCell, int CellCount,
                   int ClientExtent) const;
@@ -305,7 +311,6 @@ private:
     bool FUpdatingScrollRange = false;
     bool FMoveLineShown = false;
     bool FFocusFromEditor = false;
-    QRegion FPaintClip;
     TWindowScrollBars FWindowBars;
 };
 

@@ -19,6 +19,7 @@ TMyCustomGrid::TMyCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FWind
     // The window has the bars of the default ssBoth from the start; each shows once it has a range.
     FWindowBars.ShowScrollBar(SB_HORZ, true);
     FWindowBars.ShowScrollBar(SB_VERT, true);
+    FWindowBars.SetFrame(BorderExtent());
 }
 
 // The editor is a component of the grid and goes first, with the control's children.
@@ -116,6 +117,7 @@ void TMyCustomGrid::SetFixedRows(int Value) {
 }
 
 void TMyCustomGrid::SetDefaultColWidth(int Value) {
+    if (Value == FDefaultColWidth && !FColWidths.Exists()) return;
     FColWidths.Free();
     FDefaultColWidth = Value;
     ColWidthsChanged();
@@ -123,6 +125,7 @@ void TMyCustomGrid::SetDefaultColWidth(int Value) {
 }
 
 void TMyCustomGrid::SetDefaultRowHeight(int Value) {
+    if (Value == FDefaultRowHeight && !FRowHeights.Exists()) return;
     FRowHeights.Free();
     FDefaultRowHeight = Value;
     RowHeightsChanged();
@@ -227,13 +230,26 @@ void TMyCustomGrid::SetScrollBars(TScrollStyle Value) {
 void TMyCustomGrid::SetBorderStyle(TBorderStyle Value) {
     if (FBorderStyle == Value) return;
     FBorderStyle = Value;
-    Invalidate();
+    BorderChanged();
 }
 
 void TMyCustomGrid::SetCtl3D(bool Value) {
     if (FCtl3D == Value) return;
     FCtl3D = Value;
-    Invalidate();
+    BorderChanged();
+}
+
+int TMyCustomGrid::BorderExtent() const {
+    if (FBorderStyle != TBorderStyle::bsSingle) return 0;
+    return FCtl3D ? 2 : 1;
+}
+
+// The client area moved and changed size: what a window gets when its frame changes.
+void TMyCustomGrid::BorderChanged() {
+    FWindowBars.SetFrame(BorderExtent());
+    FWindowBars.Layout();
+    ClientOffsetChanged(); // the editor moves with the client area; the whole window repaints
+    UpdateScrollRange();
 }
 
 void TMyCustomGrid::SetDefaultDrawing(bool Value) {

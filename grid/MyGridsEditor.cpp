@@ -5,10 +5,6 @@
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <cmath>
 
 unsigned GridMessageTime() {
@@ -95,14 +91,11 @@ bool TMyCustomGrid::EditorFocused() const {
     if (!FInplaceEdit) return false;
     if (FocusedWinControl() == FInplaceEdit) return true;
     // Qt names the new focus widget before it tells the old one it lost the focus.
-    return FInplaceEdit->HandleAllocated() && QApplication::focusWidget() == FInplaceEdit->Handle();
+    return Application->FocusedControl() == FInplaceEdit;
 }
 
 void TMyCustomGrid::PostCharToEditor(QChar Ch) {
-    if (!FInplaceEdit || !FInplaceEdit->HandleAllocated()) return;
-    const int key = Ch.unicode() == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown);
-    QCoreApplication::postEvent(FInplaceEdit->Handle(),
-                                new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(Ch)));
+    if (FInplaceEdit) Application->PostKeyChar(FInplaceEdit, Ch);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -116,12 +109,11 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
 void TInplaceEdit::CreateWnd() {
     TCustomEdit::CreateWnd();
     // Borderless and flat: the cell is the frame.
-    Edit()->setFrame(false);
+    SetBorderStyle(TBorderStyle::bsNone);
 }
 
 void TInplaceEdit::Deselect() {
-    Edit()->deselect();
-    Edit()->setCursorPosition(Text().size());
+    SetSelStart(int(Text().size())); // also ends the selection
 }
 
 void TInplaceEdit::UpdateContents() {
@@ -154,9 +146,9 @@ void TInplaceEdit::PlaceAt(const TRect& R, bool Repaint) {
     InvalidateArea();
     SetBounds(R.Left, R.Top, R.Width(), R.Height());
     SetVisible(true);
-    Handle()->raise();
+    BringToFront();
     // The formatting rectangle (2, 2, width - 2, height).
-    Edit()->setTextMargins(2, 2, 2, 0);
+    SetTextMargins(2, 2, 2, 0);
     if (wasHidden || Repaint) InvalidateArea();
     if (FGrid->Focused()) SetFocus();
 }
@@ -193,8 +185,7 @@ void TInplaceEdit::WndProc(TMessage& Message) {
         DefaultHandler(Message);
         return;
     case WM_KILLFOCUS:
-        if (FGrid && (FocusedWinControl() == FGrid ||
-                      (FGrid->HandleAllocated() && QApplication::focusWidget() == FGrid->Handle())))
+        if (FGrid && (FocusedWinControl() == FGrid || Application->FocusedControl() == FGrid))
             FGrid->FFocusFromEditor = true;
         break;
     case WM_LBUTTONDOWN:

@@ -4,7 +4,6 @@
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
 
-#include <QApplication>
 #include <algorithm>
 
 namespace {
@@ -609,11 +608,14 @@ void TMyCustomGrid::CancelMode() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Lines drawn outside a paint pass: drawing one twice takes it away.
+// Lines drawn outside a paint pass: drawing one twice takes it away. Such drawing is in window
+// coordinates, so it starts inside the frame.
 
 void TMyCustomGrid::DrawSizingLine(const DrawMetrics& M) {
     TCanvas* c = Canvas();
     const TXorPen pen(c, 1);
+    const int b = BorderExtent();
+    c->MoveOrigin(b, b);
     if (FGridState == TGridState::gsRowSizing) {
         c->MoveTo(0, FSizingPos);
         c->LineTo(M.Horz.FixedEnd, FSizingPos);
@@ -621,11 +623,14 @@ void TMyCustomGrid::DrawSizingLine(const DrawMetrics& M) {
         c->MoveTo(FSizingPos, 0);
         c->LineTo(FSizingPos, M.Vert.ClientExtent);
     }
+    c->MoveOrigin(-b, -b);
 }
 
 void TMyCustomGrid::DrawMoveLine() {
     TCanvas* c = Canvas();
     const TXorPen pen(c, 5);
+    const int b = BorderExtent();
+    c->MoveOrigin(b, b);
     if (FGridState == TGridState::gsRowMoving) {
         const TRect r = CellBounds(FFixedCols > 0 ? 0 : FTopLeft.X, FMovePos);
         const int pos = FMovePos > FMoveIndex ? r.Bottom : r.Top;
@@ -638,6 +643,7 @@ void TMyCustomGrid::DrawMoveLine() {
         c->MoveTo(pos, 0);
         c->LineTo(pos, ClientHeight());
     }
+    c->MoveOrigin(-b, -b);
     FMoveLineShown = !FMoveLineShown;
 }
 
@@ -650,15 +656,12 @@ void TMyCustomGrid::UpdateCursor() {
         int index, pos, ofs;
         state = CalcSizingState(FHitTest.X, FHitTest.Y, index, pos, ofs, CalcDrawMetrics());
     }
-    if (!HandleAllocated()) return;
     if (state == TGridState::gsRowSizing)
-        Handle()->setCursor(CursorShape(crVSplit));
+        SetShownCursor(crVSplit);
     else if (state == TGridState::gsColSizing)
-        Handle()->setCursor(CursorShape(crHSplit));
-    else if (Cursor() != crDefault)
-        Handle()->setCursor(CursorShape(Cursor()));
+        SetShownCursor(crHSplit);
     else
-        Handle()->unsetCursor();
+        SetShownCursor(Cursor());
 }
 
 void TMyCustomGrid::DoWheel(bool Down, WPARAM WParam, LPARAM LParam, LRESULT& Result) {

@@ -96,8 +96,13 @@ DrawMetrics TMyCustomGrid::CalcDrawMetrics() const {
     return CalcDrawMetricsXY(c.Width(), c.Height());
 }
 
+TRect TMyCustomGrid::InnerRect() const {
+    const int b = BorderExtent();
+    return Rect(0, 0, std::max(0, Width() - 2 * b), std::max(0, Height() - 2 * b));
+}
+
 TRect TMyCustomGrid::ClientRect() const {
-    return FWindowBars.ClientRect(TCustomControl::ClientRect());
+    return FWindowBars.ClientRect(InnerRect());
 }
 
 int TMyCustomGrid::VisibleColCount() const {

@@ -4,30 +4,33 @@
 
 #include <algorithm>
 
-void TMyCustomGrid::PaintWindow(QPainter& Painter, const QRegion& Clip) {
-    FPaintClip = Clip.isEmpty() ? QRegion(0, 0, Width(), Height()) : Clip;
-    TCustomControl::PaintWindow(Painter, Clip);
+void TMyCustomGrid::MirrorCanvas(bool On) {
+    Canvas()->SetMirrored(On ? ClientWidth() : 0);
 }
 
-void TMyCustomGrid::MirrorCanvas(bool On) {
-    QPainter* p = PaintPainter();
-    if (!p) return;
-    const int w = ClientWidth();
-    if (On) {
-        p->setWorldTransform(QTransform(-1, 0, 0, 1, w, 0));
-        // The clip follows the mapping: device [a, b) is logical [w - b, w - a).
-        QRegion mirrored;
-        for (const QRect& r : FPaintClip)
-            mirrored += QRect(w - r.left() - r.width(), r.top(), r.width(), r.height());
-        Canvas()->SetClipRegion(mirrored);
+// The frame lies outside the client area, as a window's frame would.
+void TMyCustomGrid::DrawBorder() {
+    TCanvas* c = Canvas();
+    TRect r = Rect(0, 0, Width(), Height());
+    if (FCtl3D) {
+        DrawEdge(*c, r, EDGE_SUNKEN, BF_RECT);
     } else {
-        p->setWorldTransform(QTransform());
-        Canvas()->SetClipRegion(FPaintClip);
+        // The window system drew the frame apart from the client's canvas: its brush stays.
+        const TBrush saved = *c->Brush();
+        c->Brush()->SetStyle(TBrushStyle::bsSolid);
+        c->Brush()->SetColor(clWindowFrame);
+        c->FrameRect(r);
+        c->Brush()->Assign(saved);
     }
 }
 
 void TMyCustomGrid::Paint() {
     using enum TGridOption;
+    if (const int b = BorderExtent()) {
+        DrawBorder();
+        Canvas()->MoveOrigin(b, b);
+        Canvas()->IntersectClipRect(InnerRect());
+    }
     const DrawMetrics m = CalcDrawMetrics();
     const bool rtl = UseRightToLeftAlignment();
     if (rtl) MirrorCanvas(true);
@@ -130,7 +133,6 @@ void TMyCustomGrid::DrawCells(const DrawMetrics& M, int ACol, int ARow, int Star
     const TGridRect sel = SelectedRect();
     const bool active = IsActiveControl();
     const bool designing = IsDesigning();
-    const QRegion clip = UseRightToLeftAlignment() ? QRegion() : FPaintClip;
     const TRect clipBox = c->ClipRect();
     unsigned frameFlags1 = 0, frameFlags2 = 0;
     if (FOptions.Contains(goFixedVertLine)) {
@@ -150,10 +152,8 @@ void TMyCustomGrid::DrawCells(const DrawMetrics& M, int ACol, int ARow, int Star
         for (int col = ACol; where.Left < StopX && col < FColCount; ++col) {
             where.Right = where.Left + ColWidths(col);
             TRect visible;
-            const bool drawn =
-                where.Right > where.Left && IntersectRect(visible, where, clipBox) &&
-                (clip.isEmpty() ||
-                 clip.intersects(QRect(where.Left, where.Top, where.Width(), where.Height())));
+            const bool drawn = where.Right > where.Left && IntersectRect(visible, where, clipBox) &&
+                               c->RectVisible(where);
             if (drawn) {
                 TGridDrawState state = AState;
                 if (active && row == FCurrent.Y && col == FCurrent.X) state.Include(gdFocused);

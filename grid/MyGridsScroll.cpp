@@ -214,7 +214,7 @@ void TMyCustomGrid::UpdateScrollRange() {
     };
     try {
         // The grid's own bars are left out of the first calculation.
-        const TRect full = TCustomControl::ClientRect();
+        const TRect full = InnerRect();
         setHorz(full.Width(), full.Height());
         const int clientW = ClientWidth();
         {

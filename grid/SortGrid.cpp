@@ -2,18 +2,19 @@
 
 #include "grid/SortGrid.h"
 
+#include "platform/CompiledFiles.h"
 #include "platform/DragDrop.h"
 #include "platform/Environment.h"
+#include "platform/FileUtils.h"
 #include "platform/Forms.h"
 #include "platform/UpdateLock.h"
 
-#include <QFile>
 #include <cmath>
 #include <optional>
 
 void InitGridPictures() {
     static const bool done = [] {
-        Q_INIT_RESOURCE(gridpictures);
+        REGISTER_COMPILED_FILES(gridpictures);
         return true;
     }();
     (void)done;
@@ -23,8 +24,11 @@ namespace {
 
 void LoadPicture(TBitmap& Bitmap, const char* Name) {
     InitGridPictures();
-    QFile f(QStringLiteral(":/grid/") + QLatin1String(Name));
-    if (f.open(QIODevice::ReadOnly)) Bitmap.LoadFromData(f.readAll());
+    try {
+        Bitmap.LoadFromData(ReadFileBytes(QStringLiteral(":/grid/") + QLatin1String(Name)));
+    } catch (const EFOpenError&) {
+        // a missing glyph leaves the picture empty; the grid draws on without it
+    }
 }
 
 // Colour names or numbers, for row format texts.
@@ -120,21 +124,25 @@ void TSortGrid::SetHideRows(bool Value) {
 }
 
 void TSortGrid::SetAlignmentHorz(TAlignment Value) {
+    if (FAlignmentHorz == Value) return;
     FAlignmentHorz = Value;
     Invalidate();
 }
 
 void TSortGrid::SetAlignmentVert(TVertAlignment Value) {
+    if (FAlignmentVert == Value) return;
     FAlignmentVert = Value;
     Invalidate();
 }
 
 void TSortGrid::SetBevelStyle(TCellBevelStyle Value) {
+    if (FBevelStyle == Value) return;
     FBevelStyle = Value;
     Invalidate();
 }
 
 void TSortGrid::SetProportionalScrollBars(bool Value) {
+    if (FProportionalScrollBars == Value) return;
     FProportionalScrollBars = Value;
     UpdateProportionalBars();
 }
@@ -327,9 +335,9 @@ void TSortGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState)
     c->SetFont(*f.Font);
     QString text = CellText(ACol, ARow);
     const bool sortArrow = ACol == FSortOptions.SortCol() && FSortOptions.CanSort();
-    if (ARow == 0) text = FitHeaderText(text, ColWidths(ACol) - (sortArrow ? 12 : 1));
+    if (ARow == 0) text = FitHeaderText(text, ColWidths(ACol) - (sortArrow ? SortArrowRoom : 1));
     TPoint at = TextOffset(f, text, ARect);
-    if (sortArrow && ARow == 0) at.X += 11;
+    if (sortArrow && ARow == 0) at.X += SortArrowShift;
     // The text output fills the cell with the brush; everything else goes on top.
     c->TextRect(ARect, ARect.Left + at.X, ARect.Top + at.Y, f.TextHidden ? QString() : text);
     if (sortArrow) DrawSortArrow(ARect);

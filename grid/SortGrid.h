@@ -249,6 +249,9 @@ protected:
     void WndProc(TMessage& Message) override;
 
 private:
+    // Header room the sort arrow takes beside the text, and how far it pushes the text.
+    static constexpr int SortArrowRoom = 12;
+    static constexpr int SortArrowShift = 11;
     TPopupMenu* FPopupMenu = nullptr;
     // Cell drawing, step by step.
     TFormatOptions CellFormat(int ACol, int ARow, TGridDrawState AState, bool& CheckBox,

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Header room the sort arrow takes beside the text.
-constexpr int SortArrowRoom = 12;
-
 // The key columns: Col first, then the secondary columns without Col.
 std::vector<int> KeyColumns(int Col, const QString& SecondaryIndex) {
     std::vector<int> keys{Col};

@@ -143,7 +143,8 @@ void TWindowScrollBars::Changed(bool WasHorz, bool WasVert) {
     Layout();
     // What a bar leaves uncovered belongs to the client area again.
     const int ext = ScrollBarExtent();
-    const TRect full = Rect(0, 0, FControl->Width(), FControl->Height());
+    // In client coordinates, which start inside the frame.
+    const TRect full = Rect(0, 0, FControl->Width() - 2 * FFrame, FControl->Height() - 2 * FFrame);
     if (WasVert && !v) FControl->InvalidateRect(Rect(full.Right - ext, 0, full.Right, full.Bottom));
     if (WasHorz && !h)
         FControl->InvalidateRect(Rect(0, full.Bottom - ext, full.Right, full.Bottom));

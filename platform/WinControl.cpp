@@ -408,7 +408,8 @@ void TWinControl::ScrollWindow(int DX, int DY, const TRect& R) {
         for (const QRect& e : exposed)
             InvalidateSpy()(this, Rect(e.left(), e.top(), e.right() + 1, e.bottom() + 1));
     }
-    if (FWidget) FWidget->scroll(DX, DY, area);
+    const TPoint o = ClientOffset(); // R is in client coordinates, like invalidated areas
+    if (FWidget) FWidget->scroll(DX, DY, area.translated(o.X, o.Y));
 }
 
 void TWinControl::PaintControls(QPainter& Painter, const QRegion& Clip, TControl* First) {

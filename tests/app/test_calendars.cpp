@@ -24,12 +24,14 @@ QImage Render(TSortGrid* G) {
 }
 
 // The colour the day number at (Col, Row) was painted in: the ink with most pixels in the cell.
+// Cells are in client coordinates, which start inside the grid's frame.
 Ink InkAt(const QImage& Img, TSortGrid* G, int Col, int Row) {
     const TRect r = G->CellBounds(Col, Row);
+    const TPoint o = G->ClientOffset();
     int red = 0, black = 0, green = 0;
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x) {
-            const QRgb p = Img.pixel(x, y) & 0xFFFFFF;
+            const QRgb p = Img.pixel(x + o.X, y + o.Y) & 0xFFFFFF;
             red += p == 0xFF0000;
             black += p == 0x000000;
             green += p == 0x008000;

@@ -95,6 +95,8 @@ struct GridFixture : ::testing::Test {
     void SetUp() override {
         Grid = new TTestGrid(Form);
         Grid->SetParent(Form);
+        // Frameless: these tests measure the client area; the frame has tests of its own.
+        Grid->SetBorderStyle(TBorderStyle::bsNone);
         Grid->SetScrollBars(TScrollStyle::ssNone);
         Grid->SetBounds(0, 0, 320, 120);
         Input = Grid;

@@ -36,6 +36,7 @@ struct EditorFixture : GridFixture {
         GridFixture::SetUp();
         G = new TTextGrid(Form);
         G->SetParent(Form);
+        G->SetBorderStyle(TBorderStyle::bsNone);
         G->SetScrollBars(TScrollStyle::ssNone);
         G->SetBounds(0, 0, 320, 120);
         G->SetOptions(G->Options() + TGridOptions{TGridOption::goEditing});

@@ -1,6 +1,7 @@
 // The sorting grid: comparison styles, stable multi-key sorting, header clicks, the painted
 // header, hidden rows and size changes.
 
+#include "GridTestSupport.h"
 #include "grid/SortGrid.h"
 #include "tests/support/TestWorld.h"
 
@@ -17,6 +18,7 @@ struct SortGridFixture : ::testing::Test {
     void SetUp() override {
         Grid = new TSortGrid(Form);
         Grid->SetParent(Form);
+        Grid->SetBorderStyle(TBorderStyle::bsNone); // the frame has tests of its own
         Grid->SetScrollBars(TScrollStyle::ssNone);
         Grid->SetBounds(0, 0, 320, 200);
         Grid->SetColCount(2);
@@ -336,6 +338,23 @@ TEST_F(SortGridFixture, UserSettingsCopyTheirSourceEvenWhenItIsTheirOwn) {
     Grid->SetUserSettings(&other);
     other.Clear(); // the grid holds a copy, not the caller's list
     EXPECT_EQ(Grid->UserSettings()->Count(), 2);
+}
+
+TEST_F(SortGridFixture, SettersRepaintOnlyWhenTheValueChanges) {
+    TInvalidations spy(Grid);
+    Grid->SetAlignmentHorz(Grid->AlignmentHorz());
+    Grid->SetAlignmentVert(Grid->AlignmentVert());
+    Grid->SetBevelStyle(Grid->BevelStyle());
+    Grid->SetProportionalScrollBars(Grid->ProportionalScrollBars());
+    Grid->SetBorderStyle(Grid->BorderStyle());
+    Grid->SetDefaultColWidth(Grid->DefaultColWidth());
+    EXPECT_TRUE(spy.Areas.empty());
+    Grid->SetBevelStyle(TCellBevelStyle::cbRaised);
+    EXPECT_FALSE(spy.Areas.empty());
+    // The default width still takes back widths set one by one.
+    Grid->SetColWidths(1, 30);
+    Grid->SetDefaultColWidth(Grid->DefaultColWidth());
+    EXPECT_EQ(Grid->ColWidths(1), Grid->DefaultColWidth());
 }
 
 } // namespace

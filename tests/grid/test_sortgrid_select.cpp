@@ -29,6 +29,7 @@ struct SelectFixture : ::testing::Test {
         Form->SetBounds(0, 0, 500, 400);
         Grid = new TSortGrid(Form.get());
         Grid->SetParent(Form.get());
+        Grid->SetBorderStyle(TBorderStyle::bsNone); // the frame has tests of its own
         Grid->SetScrollBars(TScrollStyle::ssNone);
         Grid->SetBounds(10, 20, 400, 300);
         Grid->SetColCount(3);
