@@ -33,20 +33,23 @@ public:
     bool Add(const TIcon& Icon, const QString& Tip) override {
         FWanted = true;
         Apply(Icon, Tip);
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+        // Qt shows no icon without a picture.
+        if (!QSystemTrayIcon::isSystemTrayAvailable() || FIcon.icon().isNull()) return false;
         FIcon.show();
         return true;
     }
     bool Modify(const TIcon& Icon, const QString& Tip) override {
         Apply(Icon, Tip);
-        return FWanted && QSystemTrayIcon::isSystemTrayAvailable();
+        if (FWanted && !FIcon.isVisible() && !FIcon.icon().isNull()) FIcon.show();
+        return Shown();
     }
     void Delete() override {
         FWanted = false;
         FIcon.hide();
     }
     bool Shown() const override {
-        return FWanted && FIcon.isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+        return FWanted && FIcon.isVisible() && !FIcon.icon().isNull() &&
+               QSystemTrayIcon::isSystemTrayAvailable();
     }
 
 private:
@@ -165,6 +168,10 @@ void RestoreWindowFromTray(TCustomForm* Form) {
 
 bool WindowMinimized(const TCustomForm* Form) {
     return Form && Form->HandleAllocated() && Form->Handle()->isMinimized();
+}
+
+void ShowWindowMinimized(TCustomForm* Form) {
+    if (Form) Form->Handle()->showMinimized();
 }
 
 int WatchMinimize(TCustomForm* Form, std::function<void()> OnMinimized) {

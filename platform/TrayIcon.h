@@ -53,6 +53,7 @@ void HideWindowToTray(TCustomForm* Form);
 // Shows the form again, not minimized, raised and active.
 void RestoreWindowFromTray(TCustomForm* Form);
 bool WindowMinimized(const TCustomForm* Form);
+void ShowWindowMinimized(TCustomForm* Form);
 // Calls OnMinimized whenever the form's window becomes minimized. Returns an id for
 // UnwatchMinimize, which is also safe after the form went away.
 int WatchMinimize(TCustomForm* Form, std::function<void()> OnMinimized);

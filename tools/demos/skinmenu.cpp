@@ -5,9 +5,15 @@
 // --popup opens the menu at screen point (X, Y) once the form shows, --sub then opens the
 // submenu, --translucent blends the menus with what lies under them (20 %), --items sets how
 // many numbered items the menu has (40).
+//   demo_skinmenu --tray | --tray-report
+// --tray puts an icon into the notification area whose right button opens the same menu and
+// whose double click restores the window; --tray-report also prints "shown 1" / "shown 0" when
+// the icon appears in or leaves the notification area, "readded" when the area came back and
+// "click" for a click on the icon (the end-to-end test reads them).
 
 #include "app/Resources.h"
 #include "skin/SkinMenus.h"
+#include "skin/spTrayIcon.h"
 
 #include "platform/FileUtils.h"
 #include "platform/Forms.h"
@@ -15,6 +21,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -108,13 +115,37 @@ struct TDemoForm {
 
 } // namespace
 
+// Reports what the tray icon does on standard output, one line each.
+void WatchTray(TspTrayIcon* Tray, TDemoForm& Demo) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto last = std::make_shared<int>(-1);
+    auto gone = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, [Tray, last, gone] {
+        const int now = Tray->IconShown() ? 1 : 0;
+        if (now == *last) return;
+        if (now && *gone) std::printf("readded\n");
+        if (!now && *last == 1) *gone = true;
+        *last = now;
+        std::printf("shown %d\n", now);
+        std::fflush(stdout);
+    });
+    poll->start(100);
+    Tray->OnClick = [&Demo](TObject*) {
+        std::printf("click\n");
+        std::fflush(stdout);
+        Demo.Status->SetText(QStringLiteral("单击了通知区域图标"));
+    };
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Application->Initialize();
     int count = 40, popupX = -1, popupY = -1;
-    bool sub = false, translucent = false;
+    bool sub = false, translucent = false, tray = false, report = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--sub")) sub = true;
+        if (!std::strcmp(argv[i], "--tray")) tray = true;
+        if (!std::strcmp(argv[i], "--tray-report")) tray = report = true;
         if (!std::strcmp(argv[i], "--translucent")) translucent = true;
         if (!std::strcmp(argv[i], "--items") && i + 1 < argc) count = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--popup") && i + 2 < argc) {
@@ -125,6 +156,32 @@ int main(int argc, char** argv) {
     TDemoForm demo(std::max(0, count));
     demo.Host->SkinMenu()->MenusTransparent = translucent;
     demo.Form.Show();
+    TspTrayIcon* icon = nullptr;
+    if (tray) {
+        icon = new TspTrayIcon(&demo.Form);
+        // A calendar page with a red day, as the icon.
+        auto* pictures = new TImageList(&demo.Form);
+        TBitmap page;
+        page.SetSize(16, 16);
+        TCanvas* c = page.Canvas();
+        c->Brush()->SetColor(clFuchsia);
+        c->FillRect(Rect(0, 0, 16, 16));
+        c->Brush()->SetColor(clWhite);
+        c->Pen()->SetColor(RGB(40, 60, 90));
+        c->Rectangle(1, 2, 15, 15);
+        c->Brush()->SetColor(RGB(200, 40, 60));
+        c->FillRect(Rect(1, 2, 15, 6));
+        c->FillRect(Rect(6, 8, 10, 12));
+        pictures->AddMasked(&page, clFuchsia);
+        icon->SetIconList(pictures);
+        icon->SetHint(QStringLiteral("皮肤菜单演示：右键打开菜单，双击恢复窗口"));
+        icon->SetPopupMenu(demo.Menu);
+        icon->SetMinimizeToTray(true);
+        icon->OnDblClick = [icon](TObject*) { icon->RestoreFromTray(); };
+        icon->SetIconVisible(true);
+        icon->Loaded();
+        if (report) WatchTray(icon, demo);
+    }
     if (popupX >= 0)
         QTimer::singleShot(500, [&] {
             demo.Menu->Popup(popupX, popupY);
