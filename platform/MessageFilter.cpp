@@ -54,10 +54,11 @@ public:
         } else {
             return false;
         }
-        if (Event == FLastEvent && static_cast<QInputEvent*>(Event)->timestamp() == FLastTime)
-            return FLastAnswer;
-        FLastEvent = Event;
-        FLastTime = static_cast<QInputEvent*>(Event)->timestamp();
+        const quint64 time = static_cast<QInputEvent*>(Event)->timestamp();
+        if (Propagating(Object, Event->type(), time)) return FLastAnswer;
+        FLastType = Event->type();
+        FLastTime = time;
+        FLastReceiver = Object;
         TMessageFilter filter = gFilter; // the filter may replace itself
         FLastAnswer = filter(m);
         return FLastAnswer;
@@ -71,8 +72,17 @@ private:
         filter(m);
         return false;
     }
-    const QEvent* FLastEvent = nullptr;
+    // An event a widget left unhandled goes on to its parents: the same kind, at the same time,
+    // to an ancestor of the widget that saw it last.
+    bool Propagating(QObject* Object, QEvent::Type Type, quint64 Time) const {
+        if (Type != FLastType || Time != FLastTime || !FLastReceiver) return false;
+        for (QObject* o = FLastReceiver->parent(); o; o = o->parent())
+            if (o == Object) return true;
+        return false;
+    }
+    QEvent::Type FLastType = QEvent::None;
     quint64 FLastTime = 0;
+    QPointer<QObject> FLastReceiver;
     bool FLastAnswer = false;
 };
 

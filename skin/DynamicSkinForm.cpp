@@ -34,8 +34,13 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* AOwner)
     FMorphTimer = MakeTimer(this, 20, [this] { MorphTick(); });
     FAnimateTimer = MakeTimer(this, 25, [] {});
     FMouseTrackTimer = MakeTimer(this, 50, [this] { MouseTrackTick(); });
-    FDefaultSysMenu = new TPopupMenu(this);
+    FDefaultSysMenu = new TspSkinPopupMenu(this);
     FDefaultSysMenu->SetAutoPopup(false);
+    FDefaultSysMenu->SetOwnerForm(FForm);
+    FSkinMenu = std::make_unique<TSkinMenu>(FForm);
+    FSkinMenu->OnOpen = [this](TObject*) {
+        if (OnSkinMenuOpen) OnSkinMenuOpen(this);
+    };
     // Placed anywhere but on a form, the component stays inert.
     if (!FForm) return;
     // The frame gives the form its commands; the form shows none of its own.

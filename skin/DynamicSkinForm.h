@@ -9,6 +9,7 @@
 #include "platform/Menus.h"
 #include "skin/DynamicSkinFormGeometry.h"
 #include "skin/DynamicSkinFormObjects.h"
+#include "skin/SkinMenus.h"
 
 #include <memory>
 #include <vector>
@@ -31,7 +32,7 @@ using TspSwitchChangeStateEvent =
     std::function<void(TObject* Sender, const QString& IDName, bool State)>;
 using TspChangeValueEvent = std::function<void(TObject* Sender, const QString& IDName, int Value)>;
 
-class TspDynamicSkinForm : public TComponent {
+class TspDynamicSkinForm : public TComponent, public TSkinMenuHost {
 public:
     // AOwner must be a form.
     explicit TspDynamicSkinForm(TComponent* AOwner);
@@ -129,8 +130,14 @@ public:
     // The built-in system menu, rebuilt for the window's state before each showing.
     TPopupMenu* DefaultSystemMenu() const { return FDefaultSysMenu; }
     void UpdateSystemMenu();
-    // Shows the system menu with its top-left corner at a screen point.
+    // Shows the system menu skinned, with its top-left corner at a screen point, or below (or
+    // above, when there is no room) a button's rect in screen coordinates.
     void PopupSystemMenu(TPoint ScreenPos);
+    void PopupSystemMenu(const TRect& ButtonRect);
+
+    // The skinned menus opened on the form (translucency as the frame's menu properties say).
+    TSkinMenu* SkinMenu() override;
+    TspSkinData* MenuSkinData() const override { return FSkinData; }
 
     // The frame drawn at the window's size (bordered forms show it around their client area).
     void PaintFrame(TCanvas* Canvas);
@@ -180,6 +187,8 @@ private:
     void ObjectMouseDown(TPoint P, TMouseButton Button);
     void ObjectMouseUp(TPoint P, TMouseButton Button);
     void ReleasePressed();
+    // Every skinned menu closed (message 1228).
+    void SkinMenuClosed();
     void MorphTick();
     void MouseTrackTick();
     void SetCaptionsActive(bool Active);
@@ -226,5 +235,6 @@ private:
     TTimer* FMorphTimer = nullptr;
     TTimer* FAnimateTimer = nullptr;
     TTimer* FMouseTrackTimer = nullptr;
-    TPopupMenu* FDefaultSysMenu = nullptr;
+    TspSkinPopupMenu* FDefaultSysMenu = nullptr;
+    std::unique_ptr<TSkinMenu> FSkinMenu;
 };

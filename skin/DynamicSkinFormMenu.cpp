@@ -51,12 +51,35 @@ void TspDynamicSkinForm::UpdateSystemMenu() {
 }
 
 void TspDynamicSkinForm::PopupSystemMenu(TPoint ScreenPos) {
+    PopupSystemMenu(TRect{ScreenPos.X, ScreenPos.Y, ScreenPos.X, ScreenPos.Y});
+}
+
+void TspDynamicSkinForm::PopupSystemMenu(const TRect& ButtonRect) {
     TPopupMenu* menu = FSystemMenu;
     if (FUseDefaultSysMenu || !menu) {
         UpdateSystemMenu();
         menu = FDefaultSysMenu;
     }
     menu->SetPopupComponent(FForm);
-    if (OnSkinMenuOpen) OnSkinMenuOpen(this);
-    menu->Popup(ScreenPos.X, ScreenPos.Y);
+    if (auto* skinned = dynamic_cast<TspSkinPopupMenu*>(menu))
+        skinned->PopupFromRect(ButtonRect);
+    else
+        menu->Popup(ButtonRect.Left, ButtonRect.Bottom);
+}
+
+TSkinMenu* TspDynamicSkinForm::SkinMenu() {
+    FSkinMenu->MenusTransparent = FMenusTransparent;
+    FSkinMenu->MenusTransparentValue = FMenusTransparentValue;
+    FSkinMenu->AlphaBlendSupport = FAlphaBlendSupport;
+    return FSkinMenu.get();
+}
+
+void TspDynamicSkinForm::SkinMenuClosed() {
+    // A message from elsewhere closes the open menu first; its own message comes back here.
+    if (FSkinMenu->Visible()) {
+        FSkinMenu->CloseAll();
+        return;
+    }
+    ReleasePressed();
+    if (OnSkinMenuClose) OnSkinMenuClose(this);
 }

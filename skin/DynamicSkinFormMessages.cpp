@@ -8,9 +8,6 @@
 
 namespace {
 
-// Closes open skinned menus.
-constexpr unsigned SKINMSG_CLOSEMENUS = 1228;
-
 TMouseButton NonClientButton(unsigned Msg) {
     return Msg == WM_NCLBUTTONDOWN || Msg == WM_NCLBUTTONUP || Msg == WM_NCLBUTTONDBLCLK
                ? TMouseButton::mbLeft
@@ -73,7 +70,8 @@ bool TspDynamicSkinForm::BeforeMessage(TMessage& M) {
     case SKINMSG_AFTER_CHANGE:
         SkinChange(M);
         return false;
-    case SKINMSG_CLOSEMENUS:
+    case SKINMSG_MENUCLOSED:
+        SkinMenuClosed();
         return false;
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:

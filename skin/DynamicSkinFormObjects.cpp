@@ -139,8 +139,11 @@ void TSkinStdButton::MouseDown(int X, int Y, TMouseButton Button) {
         return;
     }
     // The system menu opens below the button instead of the button going down.
-    if (TCustomForm* form = FParent->Form())
-        FParent->PopupSystemMenu(form->ClientToScreen({ObjectRect.Left, ObjectRect.Bottom}));
+    if (TCustomForm* form = FParent->Form()) {
+        const TPoint a = form->ClientToScreen(ObjectRect.TopLeft());
+        const TPoint b = form->ClientToScreen(ObjectRect.BottomRight());
+        FParent->PopupSystemMenu(TRect{a.X, a.Y, b.X, b.Y});
+    }
 }
 
 bool TSkinStdButton::Restoring() const {
