@@ -151,7 +151,8 @@ void TWindowScrollBars::Changed(bool WasHorz, bool WasVert) {
 }
 
 void TWindowScrollBars::Layout() {
-    if (!FControl->HandleAllocated() && !BarShowing(SB_HORZ) && !BarShowing(SB_VERT)) return;
+    // Without a widget yet the bars are laid out when it is made and sized.
+    if (!FControl->HandleAllocated()) return;
     const TRect client =
         ClientRect(Rect(FFrame, FFrame, FControl->Width() - FFrame, FControl->Height() - FFrame));
     const int ext = ScrollBarExtent();

@@ -1,15 +1,40 @@
 #include "platform/WidgetCreation.h"
 
 #include "platform/Controls.h"
+#include "platform/ExtCtrls.h"
 
 #include <QWidget>
+
+namespace {
+
+// Whether a panel above Child among its siblings hides it whole: a panel paints all of itself,
+// so nothing under it is seen.
+bool Covered(const TWinControl* Parent, int Child) {
+    const TRect r = Parent->Controls(Child)->BoundsRect();
+    for (int i = Child + 1; i < Parent->ControlCount(); ++i) {
+        const TControl* c = Parent->Controls(i);
+        if (!c->Visible() || !dynamic_cast<const TCustomPanel*>(c)) continue;
+        const TRect p = c->BoundsRect();
+        if (p.Left <= r.Left && p.Top <= r.Top && p.Right >= r.Right && p.Bottom >= r.Bottom)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 void CreateShownWidgets(TWinControl* Control) {
     if (Control->Parent() && !Control->Visible()) return;
     Control->HandleNeeded();
-    for (int i = 0; i < Control->ControlCount(); ++i)
-        if (TControl* c = Control->Controls(i); c->IsWindowed() && c->Visible())
+    for (int i = 0; i < Control->ControlCount(); ++i) {
+        TControl* c = Control->Controls(i);
+        if (c->IsWindowed() && c->Visible() && !Covered(Control, i))
             CreateShownWidgets(static_cast<TWinControl*>(c));
+    }
+}
+
+void SiblingsUncovered(TWinControl* Parent) {
+    if (InSightOn(Parent)) CreateShownWidgets(Parent);
 }
 
 bool InSightOn(const TWinControl* Parent) {

@@ -6,8 +6,11 @@
 
 class TWinControl;
 
-// Makes the widgets of Control, if it is visible, and of its visible windowed descendants.
+// Makes the widgets of Control, if it is visible, and of its visible windowed descendants,
+// except those that a panel above them hides whole.
 void CreateShownWidgets(TWinControl* Control);
+// After a child of Parent was hidden or moved: makes the widgets of what came into sight.
+void SiblingsUncovered(TWinControl* Parent);
 // Whether a visible control placed on Parent, or made visible there, is in sight and should
 // get its widget now: Parent and its ancestors are visible, and their window is on screen or
 // has been laid out for drawing (rendered into a picture).

@@ -152,6 +152,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
 
 void TWinControl::BoundsChanged(const TRect&) {
     SyncWidgetGeometry();
+    if (Visible()) SiblingsUncovered(Parent());
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -177,6 +178,7 @@ void TWinControl::SetVisible(bool Value) {
     }
     // Coming into sight: this control's widgets, and those of its children, if not made yet.
     if (Value && InSightOn(Parent())) CreateShownWidgets(this);
+    if (!Value) SiblingsUncovered(Parent());
     Perform(CM_SHOWINGCHANGED);
 }
 
@@ -343,6 +345,8 @@ bool TWinControl::Focused() const {
 }
 
 void TWinControl::SetFocus() {
+    // The focus goes to a window: a control without one gets it now.
+    HandleNeeded();
     if (gFocused != this) {
         TWinControl* old = gFocused;
         gFocused = this;
@@ -601,6 +605,8 @@ struct TWinControlMessages {
 void TWinControl::WndProc(TMessage& Message) {
     const unsigned msg = Message.Msg;
     if (msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK) {
+        // The mouse reaches only a window: a control it reaches has its widget.
+        HandleNeeded();
         if (msg == WM_MOUSEMOVE) UpdateMouseControl(PointFromLParam(Message.LParam));
         if (IsControlMouseMsg(Message)) return;
     }

@@ -3,6 +3,7 @@
 
 #include "WindowFixture.h"
 
+#include <QDateEdit>
 #include <QPlainTextEdit>
 #include <QTreeView>
 #include <functional>
@@ -29,6 +30,11 @@ TEST_F(WindowFixture, HiddenViewsHaveNoQtWidgetsAtStartAndGetThemWhenShown) {
     for (TPanel* hidden : {w.Panel2, w.Panel3, w.Panel4, w.Panel6, w.Panel7})
         EXPECT_EQ(WithWidgets(hidden), std::vector<std::string>{}) << hidden->Name().toStdString();
     EXPECT_TRUE(w.Panel8->HandleAllocated());
+    // The test view lies whole under the home view until a button uncovers it.
+    EXPECT_EQ(WithWidgets(w.Panel1), std::vector<std::string>{});
+    w.FlatSpeedButton1Click(nullptr);
+    EXPECT_TRUE(w.DateTimePicker1->HandleAllocated());
+    EXPECT_EQ(w.DateTimePicker1->Editor()->date(), QDate(2026, 12, 2));
 
     w.FlatSpeedButton3Click(nullptr);
     ASSERT_TRUE(w.FlatMemo1->HandleAllocated());

@@ -59,6 +59,26 @@ TEST_F(Shown, HiddenPanelsMakeTheirWidgetsWhenFirstShownAndStackAsTheirControls)
     EXPECT_TRUE(late->HandleAllocated());
 }
 
+TEST_F(Shown, APanelCoveredWholeByAnotherGetsItsWidgetsWhenUncovered) {
+    auto* under = Make<TPanel>(Form.get(), Rect(10, 10, 110, 110));
+    auto* edit = Make<TEdit>(under, Rect(5, 5, 50, 21));
+    auto* over = Make<TPanel>(Form.get(), Rect(0, 0, 120, 120));
+    auto* partly = Make<TPanel>(Form.get(), Rect(100, 100, 200, 150));
+    auto* hidden = Make<TPanel>(Form.get(), Rect(200, 0, 250, 50));
+    auto* cover = Make<TPanel>(Form.get(), Rect(200, 0, 250, 50));
+    Form->Show();
+    EXPECT_FALSE(hidden->HandleAllocated());
+    cover->SetVisible(false); // hidden: uncovered
+    EXPECT_TRUE(hidden->HandleAllocated());
+    EXPECT_TRUE(over->HandleAllocated());
+    EXPECT_TRUE(partly->HandleAllocated()); // only partly under the cover
+    EXPECT_FALSE(under->HandleAllocated());
+    over->SetBounds(0, 0, 120, 50); // moved off: uncovered
+    EXPECT_TRUE(under->HandleAllocated());
+    EXPECT_TRUE(edit->HandleAllocated());
+    EXPECT_EQ(Form->Handle()->childAt(15, 100), under->Handle());
+}
+
 TEST_F(Shown, WhatIsSetBeforeTheWidgetReachesItAndReadsBackTheSame) {
     auto* view = Make<TPanel>(Form.get(), Rect(0, 0, 300, 200));
     view->SetVisible(false);
