@@ -3,6 +3,7 @@
 
 #include "platform/Forms.h"
 #include "platform/MessageFilter.h"
+#include "tests/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,6 +29,8 @@ TEST(MessageFilter, SeesEachInputOnceAndSwallowsOnRequest) {
     int childKeys = 0;
     child->OnKeyDown = [&](TObject*, unsigned&, TShiftState) { ++childKeys; };
     form.Show();
+    QWidget* target = FindWidgetOf(child);
+    ASSERT_NE(target, nullptr);
 
     TFilterLog log;
     EXPECT_FALSE(ApplicationMessageFilterSet());
@@ -39,26 +42,26 @@ TEST(MessageFilter, SeesEachInputOnceAndSwallowsOnRequest) {
 
     // A key the child leaves unhandled travels on to the form: seen once.
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier);
-    QApplication::sendEvent(child->Handle(), &down);
+    QApplication::sendEvent(target, &down);
     ASSERT_EQ(log.Seen.size(), 1u);
     EXPECT_EQ(log.Seen[0].Msg, unsigned(WM_KEYDOWN));
     EXPECT_EQ(log.Seen[0].WParam, WPARAM(VK_DOWN));
     EXPECT_EQ(log.Seen[0].LParam, 1);
     EXPECT_EQ(childKeys, 1);
     // The same key again is a new key.
-    QApplication::sendEvent(child->Handle(), &down);
+    QApplication::sendEvent(target, &down);
     EXPECT_EQ(log.Seen.size(), 2u);
 
     QKeyEvent alt(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
     log.Swallow = true;
-    QApplication::sendEvent(child->Handle(), &alt);
+    QApplication::sendEvent(target, &alt);
     EXPECT_EQ(log.Seen.back().Msg, unsigned(WM_SYSKEYDOWN));
     EXPECT_EQ(childKeys, 2); // swallowed
 
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 6),
-                      QPointF(child->Handle()->mapToGlobal(QPoint(5, 6))), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(child->Handle(), &press);
+                      QPointF(target->mapToGlobal(QPoint(5, 6))), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
     EXPECT_EQ(log.Seen.back().Msg, unsigned(WM_RBUTTONDOWN));
     const TPoint at = PointFromLParam(log.Seen.back().LParam);
     EXPECT_EQ(at, child->ClientToScreen({5, 6}));
@@ -66,6 +69,6 @@ TEST(MessageFilter, SeesEachInputOnceAndSwallowsOnRequest) {
     SetApplicationMessageFilter(std::move(previous));
     EXPECT_FALSE(ApplicationMessageFilterSet());
     const size_t seen = log.Seen.size();
-    QApplication::sendEvent(child->Handle(), &down);
+    QApplication::sendEvent(target, &down);
     EXPECT_EQ(log.Seen.size(), seen);
 }

@@ -7,6 +7,7 @@
 #include "platform/WindowEffects.h"
 #include "skin/DynamicSkinForm.h"
 #include "tests/skin/SkinTestSupport.h"
+#include "tests/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -53,10 +54,10 @@ protected:
     }
     void QtKey(int Key) {
         QKeyEvent e(QEvent::KeyPress, Key, Qt::NoModifier);
-        QApplication::sendEvent(Form->Handle(), &e);
+        QApplication::sendEvent(FindWidgetOf(Form.get()), &e);
     }
     void QtPress(int X, int Y) {
-        QWidget* w = Form->Handle();
+        QWidget* w = FindWidgetOf(Form.get());
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(X, Y),
                       QPointF(w->mapToGlobal(QPoint(X, Y))), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
