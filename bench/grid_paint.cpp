@@ -7,6 +7,7 @@
 #include "bench/MedianReporter.h"
 #include "grid/MyGrids.h"
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -77,7 +78,7 @@ void PaintGrid(benchmark::State& State) {
     TGridSetup s(int(State.range(0)));
     QImage img(Width, Height, QImage::Format_RGB32);
     for (auto _ : State) {
-        s.Grid->Handle()->render(&img);
+        WidgetOf(*s.Grid)->render(&img);
         benchmark::DoNotOptimize(img.bits());
     }
 }
@@ -100,7 +101,7 @@ void ScrollGrid(benchmark::State& State) {
     s.Form->Show();
     QApplication::processEvents();
     TPaintCounter counter;
-    s.Grid->Handle()->installEventFilter(&counter);
+    WidgetOf(*s.Grid)->installEventFilter(&counter);
     long long spied = 0, scrolls = 0;
     TWinControl::InvalidateSpy() = [&](const TWinControl*, const TRect& R) {
         spied += (long long)R.Width() * R.Height();

@@ -2,6 +2,7 @@
 // keyboard focus right now, and keys typed into a control from code.
 
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,6 +14,6 @@ TWinControl* TApplication::FocusedControl() const {
 void TApplication::PostKeyChar(TWinControl* Target, QChar Ch) {
     if (!Target || !Target->HandleAllocated()) return;
     const int key = Ch.unicode() == 8 ? int(Qt::Key_Backspace) : int(Qt::Key_unknown);
-    QCoreApplication::postEvent(Target->Handle(),
+    QCoreApplication::postEvent(WidgetOf(Target),
                                 new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(Ch)));
 }

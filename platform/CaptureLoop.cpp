@@ -1,4 +1,5 @@
 #include "platform/CaptureLoop.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -12,7 +13,7 @@ namespace {
 class TLoopFilter : public QObject {
 public:
     TLoopFilter(TWinControl* Control, const TCaptureLoop& Loop)
-        : FControl(Control), FWidget(Control->Handle()), FLoop(Loop) {
+        : FControl(Control), FWidget(WidgetOf(*Control)), FLoop(Loop) {
         qApp->installEventFilter(this);
     }
     ~TLoopFilter() override { qApp->removeEventFilter(this); }
@@ -72,11 +73,11 @@ bool TCaptureLoop::Run(TWinControl* Control) {
 
 void DiscardMouseMoves(TWinControl* Control) {
     if (Control && Control->HandleAllocated())
-        QCoreApplication::removePostedEvents(Control->Handle(), QEvent::MouseMove);
+        QCoreApplication::removePostedEvents(WidgetOf(*Control), QEvent::MouseMove);
 }
 
 bool StartSystemMove(TWinControl* Window) {
     if (!Window || !Window->HandleAllocated()) return false;
-    QWindow* w = Window->Handle()->window()->windowHandle();
+    QWindow* w = WidgetOf(*Window)->window()->windowHandle();
     return w && w->startSystemMove();
 }

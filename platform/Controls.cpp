@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
@@ -96,15 +97,17 @@ void SetCaptureControl(TControl* Control) {
     TControl* old = gCaptureControl;
     gCaptureControl = Control;
     if (old && old->IsWindowed()) {
-        if (QWidget* w =
-                static_cast<TWinControl*>(old)->HandleAllocated() ? old->HostWidget() : nullptr)
+        if (QWidget* w = static_cast<TWinControl*>(old)->HandleAllocated()
+                             ? WidgetOf(static_cast<TWinControl*>(old))
+                             : nullptr)
             if (QWidget::mouseGrabber() == w) w->releaseMouse();
     }
     if (old) old->Perform(WM_CAPTURECHANGED, 0, 0);
     // While a button is held Qt already sends every mouse event to the pressed widget; an
     // explicit grab on top of that loses the release on X11.
     if (Control && Control->IsWindowed() && QGuiApplication::mouseButtons() == Qt::NoButton) {
-        if (QWidget* w = Control->HostWidget(); w && w->isVisible()) w->grabMouse();
+        if (QWidget* w = WidgetOf(static_cast<TWinControl*>(Control)); w && w->isVisible())
+            w->grabMouse();
     }
 }
 

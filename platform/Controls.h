@@ -197,10 +197,10 @@ public:
 
     // Graphic controls are painted by their parent through this.
     virtual bool IsWindowed() const { return false; }
-    // The widget that shows this control: its own for windowed controls, else the parent's.
-    virtual QWidget* HostWidget() const;
 
 protected:
+    // The widget that shows this control: its own for windowed controls, else the parent's.
+    virtual QWidget* HostWidget() const;
     virtual QString GetText() const { return FText; }
     virtual void SetTextValue(const QString& Value) { FText = Value; }
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -274,9 +274,6 @@ public:
     ~TWinControl() override;
 
     bool IsWindowed() const override { return true; }
-    QWidget* HostWidget() const override { return Handle(); }
-    // The control's widget, made on first use.
-    QWidget* Handle() const;
     bool HandleAllocated() const { return FWidget != nullptr; }
     void HandleNeeded() const { (void)Handle(); }
 
@@ -386,7 +383,12 @@ protected:
     void BoundsChanged(const TRect& OldBounds) override;
     // After ClientOffset changed: the windowed children move with the client area.
     void ClientOffsetChanged();
+    // The control's widget, made on first use; code outside the platform never touches it.
+    QWidget* Handle() const;
+    QWidget* HostWidget() const override { return Handle(); }
     friend class TCustomForm;
+    friend class TControl;
+    friend QWidget* WidgetOf(const TWinControl* Control);
     friend struct TQtEventTranslation;
     friend struct TWinControlMessages;
 

@@ -1,4 +1,5 @@
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/HostWidget.h"
 #include "platform/NonClient.h"
@@ -310,9 +311,9 @@ void TApplication::ShowException(const QString& Message) {
 int TApplication::MessageBox(const QString& Text, const QString& Caption, unsigned Flags) {
     QWidget* owner = nullptr;
     if (TCustomForm* f = Screen->ActiveForm())
-        owner = f->Handle();
+        owner = WidgetOf(*f);
     else if (FMainForm && FMainForm->HandleAllocated())
-        owner = FMainForm->Handle();
+        owner = WidgetOf(*FMainForm);
     return Env().MessageBox({owner, Text, Caption, Flags});
 }
 

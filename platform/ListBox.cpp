@@ -1,4 +1,5 @@
 #include "platform/ListBox.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/HostWidget.h"
 
@@ -19,8 +20,8 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override {
         if (Event->type() == QEvent::MouseButtonRelease) {
             auto* me = static_cast<QMouseEvent*>(Event);
-            const QPoint p =
-                static_cast<QWidget*>(Watched)->mapTo(FControl->Handle(), me->position().toPoint());
+            const QPoint p = static_cast<QWidget*>(Watched)->mapTo(WidgetOf(*FControl),
+                                                                   me->position().toPoint());
             const unsigned msg = me->button() == Qt::RightButton ? WM_RBUTTONUP : WM_LBUTTONUP;
             FControl->Perform(msg, 0, MakeLParam(p.x(), p.y()));
         }

@@ -1,4 +1,5 @@
 #include "platform/Regions.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
@@ -184,7 +185,7 @@ TRegion TRegionBuilder::Take() {
 
 void SetWindowRegion(TWinControl* Window, const TRegion* Region, bool Redraw) {
     if (!Window) return;
-    QWidget* w = Window->Handle();
+    QWidget* w = WidgetOf(*Window);
     if (!Region)
         w->clearMask();
     else if (Region->IsEmpty())
@@ -197,5 +198,5 @@ void SetWindowRegion(TWinControl* Window, const TRegion* Region, bool Redraw) {
 
 TRegion WindowRegion(const TWinControl* Window) {
     if (!Window || !Window->HandleAllocated()) return {};
-    return TRegion(Window->Handle()->mask());
+    return TRegion(WidgetOf(*Window)->mask());
 }

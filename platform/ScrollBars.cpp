@@ -1,4 +1,5 @@
 #include "platform/ScrollBars.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -17,7 +18,7 @@ TWindowScrollBars::~TWindowScrollBars() = default;
 QScrollBar* TWindowScrollBars::Widget(int Bar) {
     TBar& b = BarOf(Bar);
     if (b.Widget) return b.Widget;
-    auto* w = new QScrollBar(Bar == SB_VERT ? Qt::Vertical : Qt::Horizontal, FControl->Handle());
+    auto* w = new QScrollBar(Bar == SB_VERT ? Qt::Vertical : Qt::Horizontal, WidgetOf(*FControl));
     w->setFocusPolicy(Qt::NoFocus);
     w->setTracking(false);
     w->setSingleStep(1);

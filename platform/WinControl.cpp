@@ -722,3 +722,7 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     }
     if (Message.Msg == WM_GETDLGCODE) Message.Result = 0;
 }
+
+QWidget* WidgetOf(const TWinControl* Control) {
+    return Control ? Control->Handle() : nullptr;
+}

@@ -1,4 +1,5 @@
 #include "platform/WindowEffects.h"
+#include "platform/WidgetOf.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -8,12 +9,12 @@
 
 void SetWindowAlpha(TWinControl* Window, int Alpha) {
     if (!Window) return;
-    Window->Handle()->setWindowOpacity(std::clamp(Alpha, 0, 255) / 255.0);
+    WidgetOf(Window)->setWindowOpacity(std::clamp(Alpha, 0, 255) / 255.0);
 }
 
 int WindowAlpha(const TWinControl* Window) {
     if (!Window || !Window->HandleAllocated()) return 255;
-    return qRound(Window->Handle()->windowOpacity() * 255);
+    return qRound(WidgetOf(Window)->windowOpacity() * 255);
 }
 
 void CaptureScreen(int X, int Y, TBitmap& Bitmap) {
@@ -37,5 +38,5 @@ void RenderWindow(TWinControl* Control, TCanvas* Canvas, TPoint At, bool Childre
     const TPoint origin = Canvas->Origin();
     QWidget::RenderFlags flags = QWidget::DrawWindowBackground;
     if (Children) flags |= QWidget::DrawChildren;
-    Control->Handle()->render(&painter, QPoint(At.X + origin.X, At.Y + origin.Y), QRegion(), flags);
+    WidgetOf(Control)->render(&painter, QPoint(At.X + origin.X, At.Y + origin.Y), QRegion(), flags);
 }

@@ -1,6 +1,7 @@
 // The test view's two month calendars: layout, captions and the day colours as painted.
 
 #include "WindowFixture.h"
+#include "platform/WidgetOf.h"
 
 #include <QDateEdit>
 #include <QImage>
@@ -18,8 +19,8 @@ void Pick(Tform_velna& W, int Y, int M, int D) {
 enum class Ink { None, Red, Black, Green };
 
 QImage Render(TSortGrid* G) {
-    QImage img(G->Handle()->size(), QImage::Format_RGB32);
-    G->Handle()->render(&img);
+    QImage img(WidgetOf(*G)->size(), QImage::Format_RGB32);
+    WidgetOf(*G)->render(&img);
     return img;
 }
 

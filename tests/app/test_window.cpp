@@ -3,6 +3,7 @@
 
 #include "WindowFixture.h"
 #include "app/cycle/Status.h"
+#include "platform/WidgetOf.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -224,7 +225,7 @@ TEST_F(WindowFixture, TheLegendsContentsSitInsideItsSingleLineBorder) {
     // starts at 512, 146 of the window.
     const TPoint swatch = w.ScreenToClient(w.Image2->ClientOrigin());
     EXPECT_EQ(swatch, Point(512, 146));
-    QWidget* legend = w.Panel5->Handle();
+    QWidget* legend = WidgetOf(*w.Panel5);
     QImage img(legend->size(), QImage::Format_RGB32);
     legend->render(&img);
     EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0x000000u);             // the border line

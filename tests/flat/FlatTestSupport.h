@@ -1,13 +1,14 @@
 #pragma once
 // Helpers of the flat control tests: rendering, pixel reads and a scripted world.
 
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
 #include <QImage>
 
 inline QImage Render(TWinControl& C) {
-    QWidget* w = C.Handle();
+    QWidget* w = WidgetOf(C);
     QImage img(w->size(), QImage::Format_RGB32);
     img.fill(Qt::magenta);
     w->render(&img);

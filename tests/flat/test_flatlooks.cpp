@@ -2,6 +2,7 @@
 // flat_sheet.png for looking at; each state must look different from the control's normal look.
 
 #include "FlatTestSupport.h"
+#include "platform/WidgetOf.h"
 
 #include "flat/TFlatButtonUnit.h"
 #include "flat/TFlatCheckBoxUnit.h"
@@ -31,7 +32,7 @@ public:
         const QRect area(Control.Left() - 4, Control.Top() - 4, Control.Width() + 8,
                          Control.Height() + 8);
         QImage part(area.size(), QImage::Format_RGB32);
-        FForm.Handle()->render(&part, QPoint(0, 0), QRegion(area));
+        WidgetOf(FForm)->render(&part, QPoint(0, 0), QRegion(area));
         const QImage big = part.scaled(part.size() * kScale);
         if (FX + big.width() > FImage.width()) NewRow();
         FPainter.drawImage(FX, FY, big);

@@ -3,6 +3,7 @@
 // a control invalidates, and a scripted environment.
 
 #include "grid/MyGrids.h"
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QImage>
@@ -112,9 +113,9 @@ struct GridFixture : ::testing::Test {
         Env->Modifiers = 0;
     }
     QImage Render() {
-        QImage img(Grid->Handle()->size(), QImage::Format_RGB32);
+        QImage img(WidgetOf(*Grid)->size(), QImage::Format_RGB32);
         img.fill(Qt::magenta);
-        Grid->Handle()->render(&img);
+        WidgetOf(*Grid)->render(&img);
         return img;
     }
 };

@@ -2,6 +2,7 @@
 // clipboard guards, the double click made from the grid's stamp and focus hand-over.
 
 #include "GridTestSupport.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,9 +67,9 @@ TEST_F(EditorFixture, EnterTwiceOpensThenClosesAndTheTypedTextReachesTheCell) {
     EXPECT_TRUE(Editor()->Focused());
     EXPECT_TRUE(G->IsActiveControl()); // the form still names the grid
 
-    Type(Editor()->Handle(), Qt::Key_X, "x");
+    Type(WidgetOf(*Editor()), Qt::Key_X, "x");
     EXPECT_EQ(G->Cell(1, 1), "x"); // written back as it changes
-    Type(Editor()->Handle(), Qt::Key_Return, "\r");
+    Type(WidgetOf(*Editor()), Qt::Key_Return, "\r");
     EXPECT_FALSE(G->EditorActive());
     EXPECT_FALSE(Editor()->Visible());
     EXPECT_EQ(G->EditorCell(), (TGridCoord{-1, -1}));
@@ -107,8 +108,8 @@ TEST_F(EditorFixture, UpAndDownLeaveTheCellLeftAndRightStayInTheEditor) {
 
     // The editor covers its cell: the grid does not paint it.
     G->Drawn.clear();
-    QImage img(G->Handle()->size(), QImage::Format_RGB32);
-    G->Handle()->render(&img);
+    QImage img(WidgetOf(*G)->size(), QImage::Format_RGB32);
+    WidgetOf(*G)->render(&img);
     EXPECT_EQ(std::count(G->Drawn.begin(), G->Drawn.end(), TGridCoord{1, 2}), 0);
     EXPECT_GT(G->Drawn.size(), 0u);
 }
@@ -117,8 +118,8 @@ TEST_F(EditorFixture, AGridThatMayNotModifyGuardsEveryChange) {
     G->Limit = -1;
     G->Perform(WM_CHAR, '\r');
     ASSERT_TRUE(G->EditorActive());
-    Type(Editor()->Handle(), Qt::Key_Z, "z");
-    Type(Editor()->Handle(), Qt::Key_Backspace, "\b");
+    Type(WidgetOf(*Editor()), Qt::Key_Z, "z");
+    Type(WidgetOf(*Editor()), Qt::Key_Backspace, "\b");
     QApplication::clipboard()->setText("pasted");
     Editor()->Perform(WM_PASTE);
     Editor()->Perform(WM_CLEAR);
@@ -133,7 +134,7 @@ TEST_F(EditorFixture, AGridThatMayNotModifyGuardsEveryChange) {
 TEST_F(EditorFixture, ACharacterTheGridRefusesIsDroppedWithABeep) {
     G->Refused = 'k';
     G->Perform(WM_CHAR, '\r');
-    Type(Editor()->Handle(), Qt::Key_K, "k");
+    Type(WidgetOf(*Editor()), Qt::Key_K, "k");
     EXPECT_EQ(Editor()->Text(), "abc");
     EXPECT_EQ(Env->Beeps, 1);
 }

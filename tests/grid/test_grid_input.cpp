@@ -1,6 +1,7 @@
 // Keyboard and mouse on the grid: navigation, selecting, sizing, moving, timers, cursor, wheel.
 
 #include "GridTestSupport.h"
+#include "platform/WidgetOf.h"
 
 #include <QCursor>
 
@@ -141,9 +142,9 @@ TEST_F(GridFixture, ColumnSizingHasASevenPixelHotZoneAndRefusesOnePixel) {
     Grid->SetOptions(Grid->Options() + TGridOptions{TGridOption::goColSizing});
     // Column 1's line is at x = 129: the zone runs from 126 to 132.
     Grid->Perform(WM_MOUSEMOVE, 0, MakeLParam(126, 10));
-    EXPECT_EQ(Grid->Handle()->cursor().shape(), Qt::SplitHCursor);
+    EXPECT_EQ(WidgetOf(*Grid)->cursor().shape(), Qt::SplitHCursor);
     Grid->Perform(WM_MOUSEMOVE, 0, MakeLParam(125, 10));
-    EXPECT_NE(Grid->Handle()->cursor().shape(), Qt::SplitHCursor);
+    EXPECT_NE(WidgetOf(*Grid)->cursor().shape(), Qt::SplitHCursor);
 
     Grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(126, 10));
     EXPECT_EQ(Grid->GridState(), TGridState::gsColSizing);
@@ -164,7 +165,7 @@ TEST_F(GridFixture, ColumnSizingHasASevenPixelHotZoneAndRefusesOnePixel) {
 TEST_F(GridFixture, RowSizingWorksInTheFixedColumnsAndCancelModeErasesTheLine) {
     Grid->SetOptions(Grid->Options() + TGridOptions{TGridOption::goRowSizing});
     Grid->Perform(WM_MOUSEMOVE, 0, MakeLParam(10, 50));
-    EXPECT_EQ(Grid->Handle()->cursor().shape(), Qt::SplitVCursor);
+    EXPECT_EQ(WidgetOf(*Grid)->cursor().shape(), Qt::SplitVCursor);
     Grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(10, 50));
     EXPECT_EQ(Grid->GridState(), TGridState::gsRowSizing);
     Grid->Perform(WM_CANCELMODE);

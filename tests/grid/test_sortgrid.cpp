@@ -3,6 +3,7 @@
 
 #include "GridTestSupport.h"
 #include "grid/SortGrid.h"
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QImage>
@@ -44,8 +45,8 @@ struct SortGridFixture : ::testing::Test {
         Grid->Perform(Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MakeLParam(X, Y));
     }
     QImage Render() {
-        QImage img(Grid->Handle()->size(), QImage::Format_RGB32);
-        Grid->Handle()->render(&img);
+        QImage img(WidgetOf(*Grid)->size(), QImage::Format_RGB32);
+        WidgetOf(*Grid)->render(&img);
         return img;
     }
 };

@@ -5,6 +5,7 @@
 #include "platform/DragDrop.h"
 #include "platform/Environment.h"
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -332,7 +333,7 @@ struct ValidateFixture : SelectFixture {
     }
     void Enter() {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-        QApplication::sendEvent(Grid->InplaceEditor()->Handle(), &press);
+        QApplication::sendEvent(WidgetOf(*Grid->InplaceEditor()), &press);
     }
 };
 

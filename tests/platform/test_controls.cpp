@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@
 namespace {
 
 QImage Render(TWinControl& C) {
-    QWidget* w = C.Handle();
+    QWidget* w = WidgetOf(C);
     QImage img(w->size(), QImage::Format_RGB32);
     img.fill(Qt::magenta);
     w->render(&img);
@@ -209,13 +210,13 @@ TEST_F(Fixture, UnhandledExceptionsAreReportedInAMessageBox) {
     probe->OnClick = [](TObject*) { throw EConvertError("'x' is not a valid integer value"); };
     Form->Show();
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
-                      Form->Handle()->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
+                      WidgetOf(*Form)->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5),
-                        Form->Handle()->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
+                        WidgetOf(*Form)->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
-    QApplication::sendEvent(Form->Handle(), &press);
-    QApplication::sendEvent(Form->Handle(), &release);
+    QApplication::sendEvent(WidgetOf(*Form), &press);
+    QApplication::sendEvent(WidgetOf(*Form), &release);
     ASSERT_EQ(scripted->Boxes.size(), 1u);
     EXPECT_EQ(scripted->Boxes[0].Text, "'x' is not a valid integer value.");
     EXPECT_EQ(scripted->Boxes[0].Caption, "Title");
@@ -333,16 +334,16 @@ TEST_F(Fixture, ABorderedPanelsChildrenSitInsideItsBorder) {
     EXPECT_EQ(At(img, 1, 1), clRed);     // the child's first pixel, just inside it
     EXPECT_EQ(At(img, 10, 10), clRed);
     EXPECT_NE(At(img, 11, 11), clRed);
-    EXPECT_EQ(inner->Handle()->pos(), QPoint(31, 1));
+    EXPECT_EQ(WidgetOf(*inner)->pos(), QPoint(31, 1));
     EXPECT_EQ(panel->ClientWidth(), 98);
     EXPECT_EQ(probe->ClientOrigin().X, panel->ClientToScreen({0, 0}).X);
     EXPECT_EQ(panel->ClientToScreen({0, 0}).X, Form->ClientToScreen({21, 0}).X);
 
     // The mouse at the widget's (1, 1) is at the client's (0, 0): on the child.
     const QPointF at(1, 1);
-    QMouseEvent press(QEvent::MouseButtonPress, at, panel->Handle()->mapToGlobal(at),
+    QMouseEvent press(QEvent::MouseButtonPress, at, WidgetOf(*panel)->mapToGlobal(at),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(panel->Handle(), &press);
+    QApplication::sendEvent(WidgetOf(*panel), &press);
     EXPECT_EQ(std::count(probe->Seen.begin(), probe->Seen.end(), unsigned(WM_LBUTTONDOWN)), 1);
 }
 

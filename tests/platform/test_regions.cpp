@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 #include "platform/Regions.h"
+#include "platform/WidgetOf.h"
 
 #include <gtest/gtest.h>
 
@@ -115,13 +116,13 @@ TEST(WindowRegion, BecomesTheWindowsMaskAndCanBeRemoved) {
     form.SetBounds(0, 0, 590, 403);
     auto r = TRegion::CreateFromData(MainWindowData);
     SetWindowRegion(&form, r.get(), false);
-    EXPECT_EQ(form.Handle()->mask(), r->ToQRegion());
+    EXPECT_EQ(WidgetOf(form)->mask(), r->ToQRegion());
     EXPECT_EQ(WindowRegion(&form), *r);
     SetWindowRegion(&form, nullptr, false);
-    EXPECT_TRUE(form.Handle()->mask().isEmpty());
+    EXPECT_TRUE(WidgetOf(form)->mask().isEmpty());
     // An empty region leaves nothing of the window visible.
     TRegion none;
     SetWindowRegion(&form, &none, false);
-    EXPECT_FALSE(form.Handle()->mask().isEmpty());
-    EXPECT_FALSE(form.Handle()->mask().intersects(QRect(0, 0, 590, 403)));
+    EXPECT_FALSE(WidgetOf(form)->mask().isEmpty());
+    EXPECT_FALSE(WidgetOf(form)->mask().intersects(QRect(0, 0, 590, 403)));
 }

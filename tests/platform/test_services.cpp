@@ -3,6 +3,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/UpdateLock.h"
+#include "platform/WidgetOf.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ TEST(UpdateLock, CountsNestedHoldersAndSurvivesAnExtraRelease) {
     TForm form(nullptr);
     TPanel panel(&form);
     panel.SetParent(&form);
-    QWidget* w = panel.Handle();
+    QWidget* w = WidgetOf(panel);
     {
         TUpdateLock outer(&panel);
         panel.LockUpdates();

@@ -1,6 +1,7 @@
 // Hooks on a window's procedure: what they see, in which order, and how they leave.
 
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -81,7 +82,7 @@ TEST(WindowHooks, SeeMouseInputFromTheWindowSystem) {
     });
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(12, 34), QPointF(12, 34), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.Handle(), &press);
+    QApplication::sendEvent(WidgetOf(form), &press);
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_EQ(presses[0], Point(12, 34));
     SetCaptureControl(nullptr);

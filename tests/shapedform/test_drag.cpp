@@ -4,6 +4,7 @@
 #include "ShapedTestSupport.h"
 #include "platform/ExtCtrls.h"
 #include "platform/ScreenCanvas.h"
+#include "platform/WidgetOf.h"
 #include "shapedform/fcimageform.h"
 #include "tests/support/TestWorld.h"
 
@@ -57,7 +58,7 @@ struct Drag : ::testing::Test {
             qApp,
             [this, Type, Screen, Then] {
                 World->Cursor = Screen;
-                QWidget* w = Form->Handle();
+                QWidget* w = WidgetOf(*Form);
                 const QPointF global(Screen.X, Screen.Y);
                 const QPointF local = w->mapFromGlobal(global);
                 const bool up = Type == QEvent::MouseButtonRelease;
@@ -165,9 +166,9 @@ TEST_F(Drag, APressOnAPanelBelongsToThePanel) {
                             QPointF(screen.X, screen.Y), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
         Watchdog.start();
-        QApplication::sendEvent(panel->Handle(), &press);
+        QApplication::sendEvent(WidgetOf(*panel), &press);
         Watchdog.stop();
-        QApplication::sendEvent(panel->Handle(), &release);
+        QApplication::sendEvent(WidgetOf(*panel), &release);
         QCoreApplication::processEvents();
         EXPECT_EQ(FormPos(), Point(200, 150)) << p.X << "," << p.Y;
         EXPECT_EQ(GetCaptureControl(), nullptr);

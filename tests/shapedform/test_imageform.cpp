@@ -3,6 +3,7 @@
 #include "ShapedTestSupport.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/WidgetOf.h"
 #include "shapedform/fcimageform.h"
 
 #include <QImage>
@@ -65,14 +66,15 @@ TEST_F(ImageForm, TheStoredRegionBecomesTheOutlineAndIsWrittenBackByteForByte) {
     ASSERT_EQ(stored.size(), 68);
     Image->ReadRegionData(stored);
     ASSERT_TRUE(Image->Region());
-    EXPECT_EQ(Form->Handle()->mask(), Image->Region()->ToQRegion());
-    EXPECT_FALSE(Form->Handle()->mask().contains(QPoint(0, 402)));
+    EXPECT_EQ(WidgetOf(*Form)->mask(), Image->Region()->ToQRegion());
+    EXPECT_FALSE(WidgetOf(*Form)->mask().contains(QPoint(0, 402)));
     EXPECT_EQ(Image->WriteRegionData(), stored);
 
     // A region that does not read leaves the component without one.
     Image->ReadRegionData(Int32sLE({8, 1, 2}));
     EXPECT_EQ(Image->Region(), nullptr);
-    EXPECT_THROW(Image->ReadRegionData(Int32sLE({40}) + MainWindowRegionData().left(20)), EReadError);
+    EXPECT_THROW(Image->ReadRegionData(Int32sLE({40}) + MainWindowRegionData().left(20)),
+                 EReadError);
 }
 
 TEST_F(ImageForm, AnEmptyStoredRegionIsBuiltFromThePicture) {
@@ -86,7 +88,7 @@ TEST_F(ImageForm, AnEmptyStoredRegionIsBuiltFromThePicture) {
     QRegion expected = QRegion(0, 0, 30, 20).subtracted(QRegion(0, 19, 1, 1));
     expected -= QRegion(29, 0, 1, 1);
     EXPECT_EQ(Image->Region()->ToQRegion(), expected);
-    EXPECT_EQ(Form->Handle()->mask(), expected);
+    EXPECT_EQ(WidgetOf(*Form)->mask(), expected);
 
     // An explicit transparent colour cuts that colour instead.
     Image->SetTransparentColor(clWhite);
@@ -100,10 +102,10 @@ TEST_F(ImageForm, AnAllTransparentPictureLeavesTheFormWithoutOutline) {
     TBitmap b = MakeBitmap(30, 20, clFuchsia);
     Image->Picture()->SetGraphic(&b);
     Image->ReadRegionData(Int32sLE({64}) + MainWindowRegionData());
-    EXPECT_FALSE(Form->Handle()->mask().isEmpty());
+    EXPECT_FALSE(WidgetOf(*Form)->mask().isEmpty());
     EXPECT_EQ(Image->WriteRegionData(), Int32sLE({0}));
     EXPECT_EQ(Image->Region(), nullptr);
-    EXPECT_TRUE(Form->Handle()->mask().isEmpty());
+    EXPECT_TRUE(WidgetOf(*Form)->mask().isEmpty());
 }
 
 TEST_F(ImageForm, TheWindowGoingAwayTakesItsRegion) {
@@ -112,7 +114,7 @@ TEST_F(ImageForm, TheWindowGoingAwayTakesItsRegion) {
     ASSERT_TRUE(Image->Region());
     Form->SendWindowMessage(WM_DESTROY);
     EXPECT_EQ(Image->Region(), nullptr);
-    EXPECT_TRUE(Form->Handle()->mask().isEmpty());
+    EXPECT_TRUE(WidgetOf(*Form)->mask().isEmpty());
 }
 
 TEST_F(ImageForm, SettingThePictureSizesTheFormAndAutoSizeKeepsThemTogether) {
@@ -149,8 +151,8 @@ TEST_F(ImageForm, PaintsThePictureAtItsOwnSizeAsTheFormsBackground) {
     Image->Picture()->SetGraphic(&b);
     // Smaller than the component, the picture does not cover it.
     EXPECT_FALSE(Image->ControlStyle().Contains(TControlStyleItem::csOpaque));
-    QImage img(Form->Handle()->size(), QImage::Format_RGB32);
-    Form->Handle()->render(&img);
+    QImage img(WidgetOf(*Form)->size(), QImage::Format_RGB32);
+    WidgetOf(*Form)->render(&img);
     EXPECT_EQ(FromQColor(img.pixelColor(0, 0)), clYellow);
     EXPECT_EQ(FromQColor(img.pixelColor(99, 59)), clRed);
     EXPECT_EQ(FromQColor(img.pixelColor(100, 60)), clNavy); // outside the picture

@@ -1,4 +1,5 @@
 #include "tests/support/TestWorld.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 
@@ -22,5 +23,5 @@ TForm& TTestWorld::NewForm(int Left, int Top, int Width, int Height) {
 
 void TTestWorld::ShowActive() {
     Form->Show();
-    QApplication::setActiveWindow(Form->Handle());
+    QApplication::setActiveWindow(WidgetOf(*Form));
 }

@@ -9,6 +9,7 @@
 #include "grid/SortGrid.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
     }
     if (!shot.isEmpty())
         QTimer::singleShot(800, [form, shot] {
-            form->Handle()->grab().save(shot);
+            WidgetOf(*form)->grab().save(shot);
             Application->Terminate();
         });
     return Application->Run();

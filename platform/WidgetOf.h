@@ -1,0 +1,11 @@
+#pragma once
+// The Qt widget behind a windowed control, for the platform's own pieces and for tests, tools and
+// benchmarks that look at the program from outside. Nothing else needs it: controls paint
+// through their canvas and talk through messages.
+
+#include "platform/Controls.h"
+
+QWidget* WidgetOf(const TWinControl* Control);
+inline QWidget* WidgetOf(const TWinControl& Control) {
+    return WidgetOf(&Control);
+}
