@@ -1,4 +1,5 @@
 #include "platform/NonClient.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/CaptureLoop.h"
 
@@ -35,7 +36,7 @@ Qt::Edges HitEdges(int H) {
 // Lets the window system move or size the window from here on, when it offers that.
 bool HandOverToWindowSystem(TWinControl* Window, int HitCode) {
     if (HitCode == HTCAPTION) return StartSystemMove(Window);
-    QWidget* w = Window->Handle();
+    QWidget* w = WidgetOf(Window);
     QWindow* win = w->windowHandle();
     if (!win) return false;
     // The window system keeps to the window's limits only when it knows them.
@@ -61,7 +62,7 @@ QPointer<QWidget>& CursorWidget() {
 }
 
 void ShowHitCursor(TWinControl* Window, int HitCode) {
-    QWidget* w = Window->Handle();
+    QWidget* w = WidgetOf(Window);
     const TCursor shape = HitTestCursor(HitCode);
     if (shape != crDefault) {
         Window->SetShownCursor(shape);
@@ -193,7 +194,7 @@ void NonClientDragDefault(TWinControl* Window, int HitCode, TPoint ScreenCursor)
 bool NonClientMouseEvent(TWinControl* Window, QMouseEvent* Event) {
     // A window holding the mouse gets client messages wherever the mouse is.
     if (GetCaptureControl()) return false;
-    QWidget* widget = Window->Handle();
+    QWidget* widget = WidgetOf(Window);
     const QPoint g = Event->globalPosition().toPoint();
     const LPARAM at = MakeLParam(g.x(), g.y());
     const int hit = int(Window->SendWindowMessage(WM_NCHITTEST, 0, at));

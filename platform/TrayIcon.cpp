@@ -1,4 +1,5 @@
 #include "platform/TrayIcon.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -158,7 +159,7 @@ void HideWindowToTray(TCustomForm* Form) {
 
 void RestoreWindowFromTray(TCustomForm* Form) {
     if (!Form) return;
-    QWidget* w = Form->Handle();
+    QWidget* w = WidgetOf(Form);
     if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     Form->Show();
     w->showNormal();
@@ -167,7 +168,7 @@ void RestoreWindowFromTray(TCustomForm* Form) {
 }
 
 bool WindowMinimized(const TCustomForm* Form) {
-    return Form && Form->HandleAllocated() && Form->Handle()->isMinimized();
+    return Form && Form->HandleAllocated() && WidgetOf(Form)->isMinimized();
 }
 
 void ShowWindowMinimized(TCustomForm* Form) {
@@ -178,8 +179,8 @@ int WatchMinimize(TCustomForm* Form, std::function<void()> OnMinimized) {
     static int last = 0;
     if (!Form) return 0;
     auto* watch = new TMinimizeWatch(std::move(OnMinimized));
-    watch->setParent(Form->Handle());
-    Form->Handle()->installEventFilter(watch);
+    watch->setParent(WidgetOf(Form));
+    WidgetOf(Form)->installEventFilter(watch);
     Watches()[++last] = watch;
     return last;
 }

@@ -1,3 +1,4 @@
+#include "platform/WidgetOf.h"
 #include "platform/WindowStates.h"
 
 #include <QMetaObject>
@@ -5,16 +6,16 @@
 #include <QWindow>
 
 void MinimizeWindow(TWinControl* Window) {
-    if (Window) Window->Handle()->showMinimized();
+    if (Window) WidgetOf(Window)->showMinimized();
 }
 
 void RestoreMinimizedWindow(TWinControl* Window) {
-    if (Window && WindowMinimized(Window)) Window->Handle()->showNormal();
+    if (Window && WindowMinimized(Window)) WidgetOf(Window)->showNormal();
 }
 
 bool WindowMinimized(const TWinControl* Window) {
     if (!Window || !Window->HandleAllocated()) return false;
-    const QWidget* w = Window->Handle();
+    const QWidget* w = WidgetOf(Window);
     if (!w->isMinimized()) return false;
     // Without a window manager a minimize request changes nothing on the screen: a window that
     // still shows is not minimized, whatever Qt recorded.
@@ -24,5 +25,5 @@ bool WindowMinimized(const TWinControl* Window) {
 
 void PostToWindow(TWinControl* Window, std::function<void()> Fn) {
     if (!Window) return;
-    QMetaObject::invokeMethod(Window->Handle(), std::move(Fn), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(WidgetOf(Window), std::move(Fn), Qt::QueuedConnection);
 }

@@ -5,6 +5,7 @@
 #include "SkinTestSupport.h"
 #include "platform/Forms.h"
 #include "platform/NonClient.h"
+#include "platform/WidgetOf.h"
 #include "skin/DynamicSkinForm.h"
 
 #include <QApplication>
@@ -232,7 +233,7 @@ TEST_F(SkinnedFrame, SizingLiveStopsAtTheMinimumAndLaysTheFrameOut) {
 }
 
 TEST_F(SkinnedFrame, QtMouseOnTheFrameBecomesNonClientMessages) {
-    QWidget* w = Form->Handle();
+    QWidget* w = WidgetOf(Form.get());
     int clientPresses = 0, closes = 0;
     Form->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++clientPresses; };
     Form->OnClose = [&](TObject*, TCloseAction& A) {
@@ -256,7 +257,7 @@ TEST_F(SkinnedFrame, QtMouseOnTheFrameBecomesNonClientMessages) {
 }
 
 TEST_F(SkinnedFrame, DraggingTheCaptionWithQtEventsMovesTheWindow) {
-    QWidget* w = Form->Handle();
+    QWidget* w = WidgetOf(Form.get());
     // The drag runs until the release; the moves and the release wait in the queue.
     auto post = [&](QEvent::Type T, QPoint Local, Qt::MouseButtons B) {
         QCoreApplication::postEvent(w, new QMouseEvent(T, QPointF(Local),
