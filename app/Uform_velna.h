@@ -207,6 +207,8 @@ public:
 private:
     // The window's description, one part per view (Uform_velna*View.cpp).
     void CreateComponents();
+    void CreateSkin();
+    void CreateMenuPainter();
     void CreateToolBar();
     void CreateTestView();
     void CreateSettingsView();

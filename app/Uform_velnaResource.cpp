@@ -42,7 +42,27 @@ void Tform_velna::CreateComponents() {
     fcImageForm1->SetDragTolerance(5);
     fcImageForm1->ReadRegionData(WindowRegionData());
 
-    // The stored skin and the skin data that applies it, before anything skinned is made.
+    CreateSkin();
+    CreateToolBar();
+    CreateTestView();
+    CreateSettingsView();
+    CreateKnowledgeView();
+    CreateAboutView();
+    CreateDetailView();
+    CreateDiaryView();
+    CreateHomeView();
+
+    Dconnect = new TADOConnection(this);
+    Dconnect->SetName("Dconnect");
+    recordset_temp = new TADOQuery(this);
+    recordset_temp->SetName("recordset_temp");
+    recordset_temp->SetConnection(Dconnect);
+
+    CreateMenuPainter();
+}
+
+// The stored skin and the skin data that applies it, before anything skinned is made.
+void Tform_velna::CreateSkin() {
     spStoredSkin1 = new TspStoredSkin(this);
     spStoredSkin1->SetName("spStoredSkin1");
     spStoredSkin1->SetFileName("skin.ini");
@@ -71,22 +91,9 @@ void Tform_velna::CreateComponents() {
     DSF->SetMinWidth(0);
     DSF->SetMinHeight(0);
     DSF->SetSkinData(spSkinData1);
+}
 
-    CreateToolBar();
-    CreateTestView();
-    CreateSettingsView();
-    CreateKnowledgeView();
-    CreateAboutView();
-    CreateDetailView();
-    CreateDiaryView();
-    CreateHomeView();
-
-    Dconnect = new TADOConnection(this);
-    Dconnect->SetName("Dconnect");
-    recordset_temp = new TADOQuery(this);
-    recordset_temp->SetName("recordset_temp");
-    recordset_temp->SetConnection(Dconnect);
-
+void Tform_velna::CreateMenuPainter() {
     XPMenu1 = new TXPMenu(this);
     XPMenu1->SetName("XPMenu1");
     XPMenu1->SetDimLevel(30);

@@ -430,7 +430,7 @@ void TControl::DblClick() {
 }
 
 QWidget* TControl::HostWidget() const {
-    return FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
+    return FParent && FParent->HandleAllocated() ? WidgetOf(FParent) : nullptr;
 }
 
 void TControl::Invalidate() {

@@ -1,4 +1,5 @@
 #include "platform/MenuWidgets.h"
+#include "platform/PostedCalls.h"
 
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
@@ -27,20 +28,6 @@ void ApplyMenuPalette(QWidget* W, TColor Back) {
     W->setPalette(pal);
 }
 
-void Later(std::weak_ptr<int> Life, std::function<void()> Work) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [Life = std::move(Life), Work = std::move(Work)] {
-            if (Life.expired()) return;
-            try {
-                Work();
-            } catch (...) {
-                ApplicationHandleException(nullptr);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
 QImage ItemImage(TMenuItem* Item) {
     TCustomImageList* list = Item->ImageList();
     if (list && Item->ImageIndex() >= 0 && Item->ImageIndex() < list->Count())
@@ -54,7 +41,7 @@ QImage ItemImage(TMenuItem* Item) {
 TItemAction::TItemAction(TMenuItem* Item, QObject* Parent)
     : QAction(Parent), FItem(Item), FLife(Item->LifeToken()) {
     QObject::connect(this, &QAction::triggered, this,
-                     [Item, Life = FLife] { Later(Life, [Item] { Item->Click(); }); });
+                     [Item, Life = FLife] { PostCall(Life, [Item] { Item->Click(); }); });
 }
 
 bool TItemAction::OwnerDrawn() const {
@@ -367,7 +354,7 @@ bool FormMenuShortCut(const TCustomForm* Form, TShortCut Key) {
     TMainMenu* menu = Form ? FormMainMenu(Form) : nullptr;
     TMenuItem* item = menu && Key ? menu->ShortCutItem(Key) : nullptr;
     if (!item) return false;
-    Later(item->LifeToken(), [item] { item->Click(); });
+    PostCall(item->LifeToken(), [item] { item->Click(); });
     return true;
 }
 

@@ -172,7 +172,7 @@ bool WindowMinimized(const TCustomForm* Form) {
 }
 
 void ShowWindowMinimized(TCustomForm* Form) {
-    if (Form) Form->Handle()->showMinimized();
+    if (Form) WidgetOf(Form)->showMinimized();
 }
 
 int WatchMinimize(TCustomForm* Form, std::function<void()> OnMinimized) {

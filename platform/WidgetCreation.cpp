@@ -1,4 +1,5 @@
 #include "platform/WidgetCreation.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
@@ -43,7 +44,7 @@ bool InSightOn(const TWinControl* Parent) {
     for (; top->Parent(); top = top->Parent())
         if (!top->Visible()) return false;
     if (!top->HandleAllocated()) return false;
-    const QWidget* window = top->Handle();
+    const QWidget* window = WidgetOf(top);
     return window->isVisible() || window->testAttribute(Qt::WA_WState_Polished);
 }
 
@@ -59,7 +60,7 @@ void StackNewWidget(TWinControl* Control) {
         }
         if (!past || !c->IsWindowed()) continue;
         if (auto* w = static_cast<TWinControl*>(c); w->HandleAllocated()) {
-            Control->Handle()->stackUnder(w->Handle());
+            WidgetOf(Control)->stackUnder(WidgetOf(w));
             return;
         }
     }

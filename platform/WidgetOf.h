@@ -5,7 +5,12 @@
 
 #include "platform/Controls.h"
 
+#include <memory>
+
 QWidget* WidgetOf(const TWinControl* Control);
 inline QWidget* WidgetOf(const TWinControl& Control) {
     return WidgetOf(&Control);
+}
+template <class T> QWidget* WidgetOf(const std::unique_ptr<T>& Control) {
+    return WidgetOf(Control.get());
 }

@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/WidgetOf.h"
 
 #include "platform/Forms.h"
 #include "platform/HostWidget.h"
@@ -101,7 +102,7 @@ QWidget* TWinControl::CreateWidget(QWidget* ParentWidget) {
 QWidget* TWinControl::Handle() const {
     if (FWidget) return FWidget;
     auto* self = const_cast<TWinControl*>(this);
-    QWidget* parentWidget = Parent() ? Parent()->Handle() : nullptr;
+    QWidget* parentWidget = Parent() ? WidgetOf(Parent()) : nullptr;
     FWidget = self->CreateWidget(parentWidget);
     RegisterWidget(FWidget, self);
     PrepareHostWidget(FWidget, FNative);
@@ -137,7 +138,7 @@ void TWinControl::SetParent(TWinControl* AParent) {
             if (Visible() && InSightOn(AParent)) (void)Handle();
             return;
         }
-        QWidget* pw = AParent->Handle();
+        QWidget* pw = WidgetOf(AParent);
         if (FWidget->parentWidget() != pw) {
             FWidget->setParent(pw);
             SyncWidgetGeometry();
@@ -225,7 +226,7 @@ void TWinControl::SetChildZOrder(TControl* Child, bool TopMost) {
         FControls.insert(FControls.begin(), Child);
     if (Child->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(Child);
-        if (w->HandleAllocated()) TopMost ? w->Handle()->raise() : w->Handle()->lower();
+        if (w->HandleAllocated()) TopMost ? WidgetOf(w)->raise() : WidgetOf(w)->lower();
     } else {
         Child->Invalidate();
     }

@@ -5,7 +5,6 @@
 #include "platform/Graphics.h"
 #include "platform/Strings.h"
 
-#include <QByteArray>
 #include <array>
 #include <memory>
 #include <vector>

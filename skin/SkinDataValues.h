@@ -5,11 +5,10 @@
 #include "platform/ExtCtrls.h"
 #include "platform/GraphicsObjects.h"
 #include "platform/IniFiles.h"
+#include "platform/Strings.h"
 #include "platform/SysUtils.h"
 #include "platform/Types.h"
 
-#include <QString>
-#include <QStringList>
 #include <initializer_list>
 
 enum class TMorphKind { mkDefault, mkGradient };

@@ -53,6 +53,8 @@ struct TXPEffectiveColors {
         Separator, CheckedArea, CheckedAreaSelected, MenuBorder, MenuShadow;
 };
 
+struct TXPItemPaint;
+
 class TXPMenu : public TComponent {
 public:
     explicit TXPMenu(TComponent* AOwner);
@@ -138,6 +140,11 @@ private:
     bool IsOnFormMenuBar(const TMenuItem* Item) const;
     void DrawMenuBarItem(TMenuItem* Item, TCanvas* ACanvas, const TRect& R, TOwnerDrawState State,
                          const TXPEffectiveColors& C);
+    void PaintItemBack(const TXPItemPaint& P);
+    void PaintItemCheck(const TXPItemPaint& P);
+    void PaintItemImage(const TXPItemPaint& P);
+    void PaintItemLine(const TXPItemPaint& P);
+    void PaintItemText(const TXPItemPaint& P);
 
     bool FActive = false;
     bool FActivePending = false;

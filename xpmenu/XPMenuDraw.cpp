@@ -206,10 +206,21 @@ void TXPMenu::MeasureItem(TMenuItem* Item, TCanvas* ACanvas, int& Width, int& He
 // ---------------------------------------------------------------------------------------------
 // Drawing a menu item
 
+// What the steps of painting one pop-up item share.
+struct TXPItemPaint {
+    TMenuItem* Item;
+    TCanvas* Canvas;
+    TRect Bounds;
+    TItemRects Rects;
+    const TXPEffectiveColors& Colors;
+    mutable TBitmap Image; // drawing may grey or dim it in place
+    int Depth;
+    bool Deep, Rtl, Selected, Enabled, HasImage;
+};
+
 void TXPMenu::DrawItem(TMenuItem* Item, TCanvas* ACanvas, TRect ARect, TOwnerDrawState State) {
     if (!FActive) return;
     const int depth = Env().DisplayDepth();
-    const bool deep = IsDeep(depth);
     const TXPEffectiveColors c = EffectiveColors(depth);
     ACanvas->SetFont(FFont);
     if (IsOnFormMenuBar(Item)) {
@@ -218,105 +229,130 @@ void TXPMenu::DrawItem(TMenuItem* Item, TCanvas* ACanvas, TRect ARect, TOwnerDra
     }
     ARect.Bottom += 1;
     TMenu* menu = Item->GetParentMenu();
-    const bool rtl = menu && menu->IsRightToLeft();
-    const bool selected = State.Contains(TOwnerDrawStateItem::odSelected);
-    const bool enabled = Item->Enabled();
-    TBitmap image;
-    const bool hasImage = LoadImage(Item, image) && !image.Empty();
-    const TItemRects r = LayoutItem(ARect, FIconWidth, image.Width(), hasImage, rtl);
-
-    // Background and icon column.
-    ACanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-    if (FGradient && deep) {
-        GradientFill(ACanvas, ARect, c.IconBack, c.Color, rtl);
-    } else {
-        ACanvas->Brush()->SetColor(c.Color);
-        ACanvas->FillRect(ARect);
-        ACanvas->Brush()->SetColor(c.IconBack);
-        ACanvas->FillRect(r.Icon);
-    }
-    const TColor fontColor = enabled ? FFont.Color() : c.Disabled;
-
-    if (selected && enabled && FDrawSelect) {
-        TRect s = ARect;
-        s.Top += 1;
-        s.Bottom -= 1;
-        if (FFlatMenu) (rtl ? s.Left : s.Right) += rtl ? 1 : -1;
-        ACanvas->Brush()->SetColor(c.SelectFill);
-        ACanvas->FillRect(s);
-        ACanvas->Brush()->SetColor(c.SelectBorder);
-        ACanvas->FrameRect(s);
-    }
-
-    if (Item->Checked()) {
-        // A disabled item's mark keeps whatever fill the brush has.
-        if (enabled) ACanvas->Brush()->SetColor(selected ? c.CheckedAreaSelected : c.CheckedArea);
-        ACanvas->Brush()->SetStyle(TBrushStyle::bsSolid);
-        const TColor outline = !enabled                          ? c.Disabled
-                               : (Item->RadioItem() || hasImage) ? c.SelectBorder
-                                                                 : c.Check;
-        ACanvas->Pen()->SetColor(outline);
-        const TRect& b = r.Image;
-        if (Item->RadioItem() && hasImage)
-            ACanvas->RoundRect(b.Left, b.Top, b.Right, b.Bottom, 6, 6);
-        else if (Item->RadioItem())
-            ACanvas->Ellipse(b.Left, b.Top, b.Right, b.Bottom);
-        else
-            ACanvas->Rectangle(b);
-        if (!Item->RadioItem() && !hasImage)
-            DrawCheckMark(ACanvas, b, enabled ? clBlack : c.Disabled);
-    }
-
-    if (hasImage) {
-        const int w = image.Width();
-        int x = w < FIconWidth ? r.Icon.Left + (FIconWidth - w) / 2
-                               : (rtl ? r.Icon.Right - 2 - w : r.Icon.Left + 2);
-        TImageLook look = TImageLook::Plain;
-        if (!enabled)
-            look = TImageLook::Disabled;
-        else if (!selected && deep && !Item->Checked())
-            look = TImageLook::Dimmed;
-        else if (selected && !Item->Checked())
-            look = TImageLook::Raised;
-        DrawImage(ACanvas, image, x, ARect.Top + 3, look, FGrayLevel, FDimLevel,
-                  Darken(c.SelectFill, 50), depth);
-    }
-
-    if (Item->IsLine()) {
-        const int y = ARect.Top + XPRound(ARect.Height() / 2.0);
-        ACanvas->Pen()->SetColor(c.Separator);
-        ACanvas->MoveTo(rtl ? r.Text.Right - 7 : r.Text.Left + 7, y);
-        ACanvas->LineTo(rtl ? r.Text.Left : r.Text.Right, y);
-    } else {
-        TRect t = r.Text;
-        (rtl ? t.Right : t.Left) += rtl ? -3 : 3;
-        const int th = ACanvas->TextHeight(QStringLiteral("W"));
-        t.Top = ARect.Top + (ARect.Height() - th) / 2;
-        t.Bottom = t.Top + th;
-        ACanvas->Brush()->SetStyle(TBrushStyle::bsClear);
-        if (Item->Default()) {
-            TFontStyles s = ACanvas->Font()->Style();
-            ACanvas->Font()->SetStyle(s.Include(TFontStyle::fsBold));
-        }
-        const TColor textColor = !enabled ? c.Disabled : selected ? c.SelectFont : fontColor;
-        ACanvas->Font()->SetColor(textColor);
-        const unsigned align = rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
-        TRect caption = t;
-        ACanvas->DrawText(QStringLiteral(" ") + Item->Caption(), caption, DT_SINGLELINE | align);
-        const QString shortcut = ShortCutToText(Item->ShortCut());
-        if (!shortcut.trimmed().isEmpty()) {
-            TRect sr = t;
-            if (rtl)
-                sr.Left = r.Text.Left + 10;
-            else
-                sr.Right = r.Text.Right - 10;
-            ACanvas->Font()->SetColor(deep ? Darken(textColor, -40) : textColor);
-            ACanvas->DrawText(shortcut + QStringLiteral(" "), sr,
-                              DT_SINGLELINE | (rtl ? DT_LEFT : DT_RIGHT));
-        }
-    }
+    TXPItemPaint p{Item,
+                   ACanvas,
+                   ARect,
+                   {},
+                   c,
+                   {},
+                   depth,
+                   IsDeep(depth),
+                   menu && menu->IsRightToLeft(),
+                   State.Contains(TOwnerDrawStateItem::odSelected),
+                   Item->Enabled(),
+                   false};
+    p.HasImage = LoadImage(Item, p.Image) && !p.Image.Empty();
+    p.Rects = LayoutItem(ARect, FIconWidth, p.Image.Width(), p.HasImage, p.Rtl);
+    PaintItemBack(p);
+    if (Item->Checked()) PaintItemCheck(p);
+    if (p.HasImage) PaintItemImage(p);
+    if (Item->IsLine())
+        PaintItemLine(p);
+    else
+        PaintItemText(p);
     // Items added since the last walk are painted too.
     HookItems(Item, true);
+}
+
+void TXPMenu::PaintItemBack(const TXPItemPaint& P) {
+    TCanvas* canvas = P.Canvas;
+    const TXPEffectiveColors& c = P.Colors;
+    canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+    if (FGradient && P.Deep) {
+        GradientFill(canvas, P.Bounds, c.IconBack, c.Color, P.Rtl);
+    } else {
+        canvas->Brush()->SetColor(c.Color);
+        canvas->FillRect(P.Bounds);
+        canvas->Brush()->SetColor(c.IconBack);
+        canvas->FillRect(P.Rects.Icon);
+    }
+    if (!P.Selected || !P.Enabled || !FDrawSelect) return;
+    TRect s = P.Bounds;
+    s.Top += 1;
+    s.Bottom -= 1;
+    if (FFlatMenu) (P.Rtl ? s.Left : s.Right) += P.Rtl ? 1 : -1;
+    canvas->Brush()->SetColor(c.SelectFill);
+    canvas->FillRect(s);
+    canvas->Brush()->SetColor(c.SelectBorder);
+    canvas->FrameRect(s);
+}
+
+void TXPMenu::PaintItemCheck(const TXPItemPaint& P) {
+    TCanvas* canvas = P.Canvas;
+    const TXPEffectiveColors& c = P.Colors;
+    const bool radio = P.Item->RadioItem();
+    // A disabled item's mark keeps whatever fill the brush has.
+    if (P.Enabled) canvas->Brush()->SetColor(P.Selected ? c.CheckedAreaSelected : c.CheckedArea);
+    canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+    const TColor outline = !P.Enabled              ? c.Disabled
+                           : (radio || P.HasImage) ? c.SelectBorder
+                                                   : c.Check;
+    canvas->Pen()->SetColor(outline);
+    const TRect& b = P.Rects.Image;
+    if (radio && P.HasImage)
+        canvas->RoundRect(b.Left, b.Top, b.Right, b.Bottom, 6, 6);
+    else if (radio)
+        canvas->Ellipse(b.Left, b.Top, b.Right, b.Bottom);
+    else
+        canvas->Rectangle(b);
+    if (!radio && !P.HasImage) DrawCheckMark(canvas, b, P.Enabled ? clBlack : c.Disabled);
+}
+
+void TXPMenu::PaintItemImage(const TXPItemPaint& P) {
+    const TRect& icon = P.Rects.Icon;
+    const int w = P.Image.Width();
+    const int x = w < FIconWidth ? icon.Left + (FIconWidth - w) / 2
+                                 : (P.Rtl ? icon.Right - 2 - w : icon.Left + 2);
+    const bool checked = P.Item->Checked();
+    TImageLook look = TImageLook::Plain;
+    if (!P.Enabled)
+        look = TImageLook::Disabled;
+    else if (!P.Selected && P.Deep && !checked)
+        look = TImageLook::Dimmed;
+    else if (P.Selected && !checked)
+        look = TImageLook::Raised;
+    DrawImage(P.Canvas, P.Image, x, P.Bounds.Top + 3, look, FGrayLevel, FDimLevel,
+              Darken(P.Colors.SelectFill, 50), P.Depth);
+}
+
+void TXPMenu::PaintItemLine(const TXPItemPaint& P) {
+    const TRect& text = P.Rects.Text;
+    const int y = P.Bounds.Top + XPRound(P.Bounds.Height() / 2.0);
+    P.Canvas->Pen()->SetColor(P.Colors.Separator);
+    P.Canvas->MoveTo(P.Rtl ? text.Right - 7 : text.Left + 7, y);
+    P.Canvas->LineTo(P.Rtl ? text.Left : text.Right, y);
+}
+
+void TXPMenu::PaintItemText(const TXPItemPaint& P) {
+    TCanvas* canvas = P.Canvas;
+    const TXPEffectiveColors& c = P.Colors;
+    const bool rtl = P.Rtl;
+    TRect t = P.Rects.Text;
+    (rtl ? t.Right : t.Left) += rtl ? -3 : 3;
+    const int th = canvas->TextHeight(QStringLiteral("W"));
+    t.Top = P.Bounds.Top + (P.Bounds.Height() - th) / 2;
+    t.Bottom = t.Top + th;
+    canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    if (P.Item->Default()) {
+        TFontStyles s = canvas->Font()->Style();
+        canvas->Font()->SetStyle(s.Include(TFontStyle::fsBold));
+    }
+    const TColor fontColor = P.Enabled ? FFont.Color() : c.Disabled;
+    const TColor textColor = !P.Enabled ? c.Disabled : P.Selected ? c.SelectFont : fontColor;
+    canvas->Font()->SetColor(textColor);
+    const unsigned align = rtl ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
+    TRect caption = t;
+    canvas->DrawText(QStringLiteral(" ") + P.Item->Caption(), caption, DT_SINGLELINE | align);
+    const QString shortcut = ShortCutToText(P.Item->ShortCut());
+    if (shortcut.trimmed().isEmpty()) return;
+    TRect sr = t;
+    if (rtl)
+        sr.Left = P.Rects.Text.Left + 10;
+    else
+        sr.Right = P.Rects.Text.Right - 10;
+    canvas->Font()->SetColor(P.Deep ? Darken(textColor, -40) : textColor);
+    canvas->DrawText(shortcut + QStringLiteral(" "), sr,
+                     DT_SINGLELINE | (rtl ? DT_LEFT : DT_RIGHT));
 }
 
 void TXPMenu::DrawMenuBarItem(TMenuItem* Item, TCanvas* ACanvas, const TRect& R,

@@ -4,7 +4,6 @@
 
 #include "platform/SysUtils.h"
 
-#include <QString>
 #include <optional>
 #include <vector>
 

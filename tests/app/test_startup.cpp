@@ -2,6 +2,7 @@
 // shown, holding what the start put into them.
 
 #include "WindowFixture.h"
+#include "platform/WidgetOf.h"
 
 #include <QDateEdit>
 #include <QPlainTextEdit>
@@ -38,8 +39,8 @@ TEST_F(WindowFixture, HiddenViewsHaveNoQtWidgetsAtStartAndGetThemWhenShown) {
 
     w.FlatSpeedButton3Click(nullptr);
     ASSERT_TRUE(w.FlatMemo1->HandleAllocated());
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(w.FlatMemo1->Handle())->document()->blockCount(), 279);
-    EXPECT_TRUE(static_cast<QPlainTextEdit*>(w.FlatMemo1->Handle())->isReadOnly());
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(w.FlatMemo1))->document()->blockCount(), 279);
+    EXPECT_TRUE(static_cast<QPlainTextEdit*>(WidgetOf(w.FlatMemo1))->isReadOnly());
 
     w.FlatSpeedButton7Click(nullptr);
     ASSERT_TRUE(w.Apart_list->HandleAllocated());

@@ -1,6 +1,7 @@
 // The frame BorderStyle draws around a grid, and the client area inside it: cells, mouse,
 // editor and scroll bars all sit inside the frame.
 
+#include "platform/WidgetOf.h"
 #include "GridTestSupport.h"
 
 #include "platform/ScrollBars.h"
@@ -47,7 +48,7 @@ TEST_F(GridBorderFixture, MouseAndEditorWorkInClientCoordinates) {
     Calendar(false);
     Grid->SetFocus();
     // A press the window system delivers at window point (1 + 2 * 47 + 5, 1 + 3 * 17 + 5).
-    QWidget* window = Grid->HostWidget();
+    QWidget* window = WidgetOf(Grid);
     const QPointF at(100, 57);
     QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

@@ -2,6 +2,7 @@
 // non-client messages, and live moving and sizing tell the window each step.
 
 #include "platform/NonClient.h"
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ protected:
             nullptr);
     }
     void Mouse(QEvent::Type T, QPoint At, Qt::MouseButton B, Qt::MouseButtons Held) {
-        QWidget* w = World.Form->Handle();
+        QWidget* w = WidgetOf(World.Form);
         QMouseEvent e(T, QPointF(At), QPointF(w->mapToGlobal(At)), B, Held, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
@@ -55,7 +56,7 @@ TEST_F(NonClientForm, TheHitTestSplitsClientAndFrameMessages) {
 }
 
 TEST_F(NonClientForm, BordersShowTheSizingCursorOnlyWhileOverThem) {
-    QWidget* w = World.Form->Handle();
+    QWidget* w = WidgetOf(World.Form);
     Mouse(QEvent::MouseMove, {5, 100}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(w->cursor().shape(), Qt::SizeHorCursor);
     Mouse(QEvent::MouseMove, {150, 5}, Qt::NoButton, Qt::NoButton);

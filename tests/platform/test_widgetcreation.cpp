@@ -7,6 +7,7 @@
 #include "platform/Forms.h"
 #include "platform/ListView.h"
 #include "platform/StdCtrls.h"
+#include "platform/WidgetOf.h"
 #include "tests/support/TestWorld.h"
 
 #include <QApplication>
@@ -50,10 +51,10 @@ TEST_F(Shown, HiddenPanelsMakeTheirWidgetsWhenFirstShownAndStackAsTheirControls)
     hidden->SetVisible(true);
     ASSERT_TRUE(hidden->HandleAllocated());
     ASSERT_TRUE(edit->HandleAllocated());
-    EXPECT_TRUE(edit->Handle()->isVisible());
+    EXPECT_TRUE(WidgetOf(edit)->isVisible());
     // Made last, yet still under the panel that comes after it.
-    EXPECT_EQ(Form->Handle()->childAt(100, 100), cover->Handle());
-    EXPECT_EQ(Form->Handle()->childAt(20, 100), hidden->Handle());
+    EXPECT_EQ(WidgetOf(Form)->childAt(100, 100), WidgetOf(cover));
+    EXPECT_EQ(WidgetOf(Form)->childAt(20, 100), WidgetOf(hidden));
     // A control placed on a window already on screen gets its widget at once.
     auto* late = Make<TPanel>(cover, Rect(0, 0, 10, 10));
     EXPECT_TRUE(late->HandleAllocated());
@@ -76,7 +77,7 @@ TEST_F(Shown, APanelCoveredWholeByAnotherGetsItsWidgetsWhenUncovered) {
     over->SetBounds(0, 0, 120, 50); // moved off: uncovered
     EXPECT_TRUE(under->HandleAllocated());
     EXPECT_TRUE(edit->HandleAllocated());
-    EXPECT_EQ(Form->Handle()->childAt(15, 100), under->Handle());
+    EXPECT_EQ(WidgetOf(Form)->childAt(15, 100), WidgetOf(under));
 }
 
 TEST_F(Shown, WhatIsSetBeforeTheWidgetReachesItAndReadsBackTheSame) {
@@ -119,10 +120,10 @@ TEST_F(Shown, WhatIsSetBeforeTheWidgetReachesItAndReadsBackTheSame) {
 
     view->SetVisible(true);
     ASSERT_TRUE(edit->HandleAllocated());
-    EXPECT_EQ(static_cast<QLineEdit*>(edit->Handle())->text(), "kept");
-    EXPECT_TRUE(static_cast<QLineEdit*>(edit->Handle())->isReadOnly());
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(memo->Handle())->toPlainText(), "one\ntwo\nthree\n");
-    auto* box = static_cast<QComboBox*>(combo->Handle());
+    EXPECT_EQ(static_cast<QLineEdit*>(WidgetOf(edit))->text(), "kept");
+    EXPECT_TRUE(static_cast<QLineEdit*>(WidgetOf(edit))->isReadOnly());
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(memo))->toPlainText(), "one\ntwo\nthree\n");
+    auto* box = static_cast<QComboBox*>(WidgetOf(combo));
     EXPECT_EQ(box->count(), 2);
     EXPECT_EQ(box->currentIndex(), 1);
     EXPECT_EQ(picker->Editor()->date(), QDate(2025, 3, 5));
