@@ -158,7 +158,7 @@ bool TSkinMenu::FilterMessage(TMessage& Message) {
         if (Message.LParam & 1) shift.Include(TShiftStateItem::ssShift);
         if (Message.LParam & 2) shift.Include(TShiftStateItem::ssCtrl);
         if (Message.LParam & 4) shift.Include(TShiftStateItem::ssAlt);
-        if (Deepest()->KeyDown(key, shift)) return true;
+        if (Deepest()->HandleMenuKey(key, shift)) return true;
         // Typing goes nowhere while the menu is open; shortcuts with Ctrl or Alt still work.
         return !(Message.LParam & 6);
     }

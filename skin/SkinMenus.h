@@ -94,7 +94,7 @@ public:
     // The shown item under a point in window coordinates, or -1.
     int ItemAtPos(TPoint P) const;
     // Keys of the deepest level; true when the key was used.
-    bool KeyDown(unsigned Key, TShiftState Shift);
+    bool HandleMenuKey(unsigned Key, TShiftState Shift);
     // Scrolls by one item in the direction; false when it cannot go further.
     bool ScrollOne(int Direction);
     // Clicks an item: a leaf item closes the menu and runs; a submenu opens at once.

@@ -338,7 +338,7 @@ void TSkinPopupWindow::ClickItem(int Index) {
     FMenu->PopupSubMenu(item);
 }
 
-bool TSkinPopupWindow::KeyDown(unsigned Key, TShiftState Shift) {
+bool TSkinPopupWindow::HandleMenuKey(unsigned Key, TShiftState Shift) {
     (void)Shift;
     if (IsAccelKey(Key))
         for (int i = 0; i < ItemCount(); ++i)
