@@ -3,7 +3,7 @@
 
 #include "platform/Forms.h"
 #include "platform/MessageFilter.h"
-#include "tests/support/WidgetLookup.h"
+#include "platform/WidgetOf.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -29,7 +29,7 @@ TEST(MessageFilter, SeesEachInputOnceAndSwallowsOnRequest) {
     int childKeys = 0;
     child->OnKeyDown = [&](TObject*, unsigned&, TShiftState) { ++childKeys; };
     form.Show();
-    QWidget* target = FindWidgetOf(child);
+    QWidget* target = WidgetOf(child);
     ASSERT_NE(target, nullptr);
 
     TFilterLog log;

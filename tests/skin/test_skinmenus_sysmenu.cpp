@@ -4,10 +4,10 @@
 
 #include "platform/Forms.h"
 #include "platform/NonClient.h"
+#include "platform/WidgetOf.h"
 #include "platform/WindowEffects.h"
 #include "skin/DynamicSkinForm.h"
 #include "tests/skin/SkinTestSupport.h"
-#include "tests/support/WidgetLookup.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,10 +54,10 @@ protected:
     }
     void QtKey(int Key) {
         QKeyEvent e(QEvent::KeyPress, Key, Qt::NoModifier);
-        QApplication::sendEvent(FindWidgetOf(Form.get()), &e);
+        QApplication::sendEvent(WidgetOf(Form.get()), &e);
     }
     void QtPress(int X, int Y) {
-        QWidget* w = FindWidgetOf(Form.get());
+        QWidget* w = WidgetOf(Form.get());
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(X, Y),
                       QPointF(w->mapToGlobal(QPoint(X, Y))), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
