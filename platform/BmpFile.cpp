@@ -141,9 +141,12 @@ QImage DecodePlain(const uchar* Data, const TBmpFileInfo& I) {
 
 } // namespace
 
+bool DecodesWithoutFail(const TBmpFileInfo& Info) {
+    return Info.Compression == 0 && Info.BitCount != 16;
+}
+
 void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info) {
-    const bool plain = Info.Compression == 0 && Info.BitCount != 16;
-    if (!plain) {
+    if (!DecodesWithoutFail(Info)) {
         Bitmap.LoadFromData(
             QByteArray::fromRawData(reinterpret_cast<const char*>(Data), Info.FileSize));
         return;

@@ -27,3 +27,6 @@ bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QS
 // pixels cannot be decoded. Uncompressed files of 1, 4, 8, 24 and 32 bits are decoded here in
 // one pass; 24-bit files keep three-byte pixels, 32-bit ones four, the others become 32-bit.
 void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info);
+// True for the files LoadBmpFile decodes itself: once CheckBmpFile passed them, their pixels
+// cannot fail to decode (short of memory), so decoding may wait until they are needed.
+bool DecodesWithoutFail(const TBmpFileInfo& Info);

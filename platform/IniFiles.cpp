@@ -2,6 +2,8 @@
 
 #include "platform/SysUtils.h"
 
+#include <iterator>
+
 namespace {
 
 // Blanks and control characters off both ends, as Trim does, without a copy.
@@ -11,81 +13,224 @@ QStringView Trimmed(QStringView S) {
     return S;
 }
 
-} // namespace
-
-namespace {
-
-bool NeedsFolding(QStringView S) {
+bool IsAscii(QStringView S) {
     for (QChar c : S)
-        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z')) return true;
-    return false;
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+char16_t LowerAscii(char16_t C) {
+    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
+}
+
+// Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold
+// without a copy; only the others pay for toCaseFolded.
+uint32_t HashUnits(QStringView Folded) {
+    uint32_t h = 2166136261u;
+    for (QChar c : Folded) h = (h ^ LowerAscii(c.unicode())) * 16777619u;
+    return h;
+}
+
+uint32_t NameHash(QStringView S) {
+    return IsAscii(S) ? HashUnits(S) : HashUnits(S.toString().toCaseFolded());
+}
+
+bool SameName(QStringView A, QStringView B) {
+    if (IsAscii(A) && IsAscii(B)) {
+        if (A.size() != B.size()) return false;
+        for (qsizetype i = 0; i < A.size(); ++i)
+            if (LowerAscii(A[i].unicode()) != LowerAscii(B[i].unicode())) return false;
+        return true;
+    }
+    return A.toString().toCaseFolded() == B.toString().toCaseFolded();
+}
+
+// A string over someone else's characters is copied: a view into it could outlive them.
+QString Kept(const QString& S) {
+    return !S.data_ptr().isMutable() && !S.isEmpty() ? QString(S.constData(), S.size()) : S;
+}
+
+uint32_t Spread(uint32_t H) {
+    H ^= H >> 16;
+    H *= 0x85EBCA6Bu;
+    return H ^ (H >> 13);
 }
 
 } // namespace
-
-// Names are mostly lower-case ASCII already; only others pay for folding.
-QString TMemIniFile::Fold(const QString& S) {
-    return NeedsFolding(S) ? S.toCaseFolded() : S;
-}
 
 void TMemIniFile::Clear() {
+    FStore.clear();
     FSections.clear();
-    FIndex.clear();
+    FKeys.clear();
+    FSectionSlots.clear();
+    FKeySlots.clear();
 }
 
 void TMemIniFile::SetText(const QString& Text) {
-    TStringList lines;
-    lines.SetText(Text);
-    SetStrings(lines);
+    QString text = Text; // Text may be one of ours
+    Clear();
+    const QStringView all = Own(text);
+    int current = -1;
+    const QChar* p = all.data();
+    const QChar* const end = p + all.size();
+    while (p < end) {
+        const QChar* e = p;
+        while (e < end && *e != u'\n' && *e != u'\r') ++e;
+        ParseLine(QStringView(p, e), current);
+        p = e + 1;
+    }
 }
 
 void TMemIniFile::SetStrings(const TStrings& Lines) {
-    Clear();
-    Section* current = nullptr;
+    std::vector<QString> lines;
     const int count = Lines.Count();
-    for (int i = 0; i < count; ++i) {
-        const QString text = Lines.Strings(i);
-        const QStringView line = Trimmed(text);
-        if (line.isEmpty() || line.front() == u';') continue;
-        if (line.front() == u'[') {
-            const qsizetype close = line.indexOf(u']');
-            const QStringView name = close < 0 ? line.mid(1) : line.mid(1, close - 1);
-            current = &AddSection(Trimmed(name).toString());
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (!current || eq < 0) continue;
-        const QString key = Trimmed(line.left(eq)).toString();
-        const QString folded = Fold(key);
-        if (current->Index.contains(folded)) continue;
-        current->Index.insert(folded, int(current->Values.size()));
-        current->Values.emplace_back(key, Trimmed(line.mid(eq + 1)).toString());
+    lines.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) lines.push_back(Lines.Strings(i));
+    Clear();
+    int current = -1;
+    for (const QString& line : lines) ParseLine(Own(line), current);
+}
+
+QStringView TMemIniFile::Own(const QString& S) {
+    FStore.push_back(Kept(S));
+    return FStore.back();
+}
+
+void TMemIniFile::ParseLine(QStringView Text, int& Current) {
+    const QStringView line = Trimmed(Text);
+    if (line.isEmpty() || line.front() == u';') return;
+    if (line.front() == u'[') {
+        const qsizetype close = line.indexOf(u']');
+        const QStringView name = close < 0 ? line.mid(1) : line.mid(1, close - 1);
+        Current = AddSection(Trimmed(name));
+        return;
     }
+    const qsizetype eq = line.indexOf(u'=');
+    if (Current < 0 || eq < 0) return;
+    AddKey(Current, Trimmed(line.left(eq)), Trimmed(line.mid(eq + 1)));
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {
     Lines.BeginUpdate();
     Lines.Clear();
-    for (const Section& s : FSections) {
-        Lines.Add(u'[' + s.Name + u']');
-        for (const auto& [key, value] : s.Values) Lines.Add(key + u'=' + value);
+    for (int s = 0; s < int(FSections.size()); ++s) {
+        Lines.Add(u'[' + FSections[s].Name.toString() + u']');
+        ForEachKey(s, [&](QStringView Key, QStringView Value) {
+            QString line = Key.toString();
+            line += u'=';
+            line += Value;
+            Lines.Add(line);
+        });
         Lines.Add(QString());
     }
     Lines.EndUpdate();
 }
 
-const TMemIniFile::Section* TMemIniFile::FindSection(const QString& Name) const {
-    const auto it = FIndex.constFind(Fold(Name));
-    return it == FIndex.constEnd() ? nullptr : &FSections[*it];
+void TMemIniFile::InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash) {
+    const size_t mask = Slots.size() - 1;
+    size_t i = Spread(Hash) & mask;
+    while (Slots[i] >= 0) i = (i + 1) & mask;
+    Slots[i] = Item;
 }
 
-TMemIniFile::Section& TMemIniFile::AddSection(const QString& Name) {
-    const QString folded = Fold(Name);
-    const auto it = FIndex.constFind(folded);
-    if (it != FIndex.constEnd()) return FSections[*it];
-    FIndex.insert(folded, int(FSections.size()));
-    FSections.push_back(Section{Name, {}, {}});
-    return FSections.back();
+uint32_t TMemIniFile::KeySlotHash(const Key& K) const {
+    return K.Hash ^ (uint32_t(K.Section) * 0x9E3779B1u);
+}
+
+// Keeps both tables at most half full.
+void TMemIniFile::Rehash() {
+    auto fit = [](size_t Items) {
+        size_t n = 64;
+        while (n < Items * 2 + 2) n *= 2;
+        return n;
+    };
+    if (FSectionSlots.size() < FSections.size() * 2 + 2) {
+        FSectionSlots.assign(fit(FSections.size()), -1);
+        for (int s = 0; s < int(FSections.size()); ++s)
+            InsertSlot(FSectionSlots, s, FSections[s].Hash);
+    }
+    if (FKeySlots.size() < FKeys.size() * 2 + 2) {
+        FKeySlots.assign(fit(FKeys.size()), -1);
+        for (int k = 0; k < int(FKeys.size()); ++k) InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
+    }
+}
+
+int TMemIniFile::SectionIndex(QStringView Name) const {
+    if (FSectionSlots.empty()) return -1;
+    const uint32_t hash = NameHash(Name);
+    const size_t mask = FSectionSlots.size() - 1;
+    for (size_t i = Spread(hash) & mask; FSectionSlots[i] >= 0; i = (i + 1) & mask) {
+        const Section& s = FSections[FSectionSlots[i]];
+        if (s.Hash == hash && SameName(s.Name, Name)) return FSectionSlots[i];
+    }
+    return -1;
+}
+
+int TMemIniFile::AddSection(QStringView Name) {
+    const int found = SectionIndex(Name);
+    if (found >= 0) return found;
+    FSections.push_back(Section{Name, NameHash(Name)});
+    const int s = int(FSections.size()) - 1;
+    if (FSectionSlots.size() < FSections.size() * 2 + 2)
+        Rehash();
+    else
+        InsertSlot(FSectionSlots, s, FSections[s].Hash);
+    return s;
+}
+
+int TMemIniFile::FindKey(int SectionIndex, QStringView Name, uint32_t Hash) const {
+    if (FKeySlots.empty() || SectionIndex < 0 || SectionIndex >= int(FSections.size())) return -1;
+    const uint32_t slotHash = Hash ^ (uint32_t(SectionIndex) * 0x9E3779B1u);
+    const size_t mask = FKeySlots.size() - 1;
+    for (size_t i = Spread(slotHash) & mask; FKeySlots[i] >= 0; i = (i + 1) & mask) {
+        const Key& k = FKeys[FKeySlots[i]];
+        if (k.Hash == Hash && k.Section == SectionIndex && SameName(k.Name, Name))
+            return FKeySlots[i];
+    }
+    return -1;
+}
+
+// Appends the last key to its section's chain.
+int TMemIniFile::Link() {
+    const int k = int(FKeys.size()) - 1;
+    Section& s = FSections[FKeys[k].Section];
+    (s.Last >= 0 ? FKeys[s.Last].Next : s.First) = k;
+    s.Last = k;
+    ++s.Count;
+    return k;
+}
+
+int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
+    const uint32_t hash = NameHash(Name);
+    const int found = FindKey(SectionIndex, Name, hash);
+    if (found >= 0) return found;
+    FKeys.push_back(Key{Name, Value, hash, SectionIndex});
+    const int k = Link();
+    if (FKeySlots.size() < FKeys.size() * 2 + 2)
+        Rehash();
+    else
+        InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
+    return k;
+}
+
+bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value) const {
+    const int k = FindKey(SectionIndex, Ident, NameHash(Ident));
+    if (k < 0) return false;
+    Value = FKeys[k].Value;
+    return true;
+}
+
+bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value) const {
+    char16_t units[64];
+    if (Ident.size() > qsizetype(std::size(units)))
+        return FindValue(SectionIndex, QStringView(QString(Ident)), Value);
+    for (qsizetype i = 0; i < Ident.size(); ++i) units[i] = uchar(Ident.data()[i]);
+    return FindValue(SectionIndex, QStringView(units, Ident.size()), Value);
+}
+
+int TMemIniFile::KeyCount(int SectionIndex) const {
+    return SectionIndex >= 0 && SectionIndex < int(FSections.size()) ? FSections[SectionIndex].Count
+                                                                     : 0;
 }
 
 QString TMemIniFile::ReadString(const QString& SectionName, const QString& Ident,
@@ -93,16 +238,10 @@ QString TMemIniFile::ReadString(const QString& SectionName, const QString& Ident
     return ReadString(SectionIndex(SectionName), Ident, Default);
 }
 
-int TMemIniFile::SectionIndex(const QString& SectionName) const {
-    return FIndex.value(Fold(SectionName), -1);
-}
-
 QString TMemIniFile::ReadString(int SectionIndex, const QString& Ident,
                                 const QString& Default) const {
-    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return Default;
-    const Section& s = FSections[SectionIndex];
-    const auto it = s.Index.constFind(Fold(Ident));
-    return it == s.Index.constEnd() ? Default : s.Values[*it].second;
+    QStringView value;
+    return FindValue(SectionIndex, QStringView(Ident), value) ? value.toString() : Default;
 }
 
 int TMemIniFile::ReadInteger(const QString& SectionName, const QString& Ident, int Default) const {
@@ -112,15 +251,19 @@ int TMemIniFile::ReadInteger(const QString& SectionName, const QString& Ident, i
 
 void TMemIniFile::WriteString(const QString& SectionName, const QString& Ident,
                               const QString& Value) {
-    Section& s = AddSection(SectionName);
-    const QString folded = Fold(Ident);
-    const auto it = s.Index.constFind(folded);
-    if (it != s.Index.constEnd()) {
-        s.Values[*it].second = Value;
+    int s = SectionIndex(SectionName);
+    if (s < 0) s = AddSection(Own(SectionName));
+    int k = FindKey(s, Ident, NameHash(Ident));
+    if (k < 0) k = AddKey(s, Own(Ident), QStringView());
+    // A value written again reuses its string, so rewriting a key does not pile up copies.
+    Key& key = FKeys[k];
+    if (key.OwnValue >= 0) {
+        FStore[key.OwnValue] = Kept(Value);
+        key.Value = FStore[key.OwnValue];
         return;
     }
-    s.Index.insert(folded, int(s.Values.size()));
-    s.Values.emplace_back(Ident, Value);
+    key.Value = Own(Value);
+    key.OwnValue = int(FStore.size()) - 1;
 }
 
 void TMemIniFile::WriteInteger(const QString& SectionName, const QString& Ident, int Value) {
@@ -128,27 +271,42 @@ void TMemIniFile::WriteInteger(const QString& SectionName, const QString& Ident,
 }
 
 bool TMemIniFile::ValueExists(const QString& SectionName, const QString& Ident) const {
-    const Section* s = FindSection(SectionName);
-    return s && s->Index.contains(Fold(Ident));
+    QStringView value;
+    return FindValue(SectionIndex(SectionName), QStringView(Ident), value);
 }
 
 QStringList TMemIniFile::ReadSection(const QString& SectionName) const {
     QStringList keys;
-    if (const Section* s = FindSection(SectionName))
-        for (const auto& kv : s->Values) keys.append(kv.first);
+    ForEachKey(SectionIndex(SectionName),
+               [&](QStringView Key, QStringView) { keys.append(Key.toString()); });
     return keys;
 }
 
 QStringList TMemIniFile::Sections() const {
     QStringList names;
-    for (const Section& s : FSections) names.append(s.Name);
+    for (const Section& s : FSections) names.append(s.Name.toString());
     return names;
 }
 
+// Rare (writing a description back): the remaining sections and keys are indexed anew.
 void TMemIniFile::EraseSection(const QString& SectionName) {
-    const auto it = FIndex.constFind(Fold(SectionName));
-    if (it == FIndex.constEnd()) return;
-    FSections.erase(FSections.begin() + *it);
-    FIndex.clear();
-    for (int i = 0; i < int(FSections.size()); ++i) FIndex.insert(Fold(FSections[i].Name), i);
+    const int erased = SectionIndex(SectionName);
+    if (erased < 0) return;
+    std::vector<Section> sections = std::move(FSections);
+    std::vector<Key> keys = std::move(FKeys);
+    sections.erase(sections.begin() + erased);
+    FSections.clear();
+    FKeys.clear();
+    for (const Section& s : sections) {
+        FSections.push_back(Section{s.Name, s.Hash});
+        const int at = int(FSections.size()) - 1;
+        for (int k = s.First; k >= 0; k = keys[k].Next) {
+            const Key& old = keys[k];
+            FKeys.push_back(Key{old.Name, old.Value, old.Hash, at, -1, old.OwnValue});
+            Link();
+        }
+    }
+    FSectionSlots.clear();
+    FKeySlots.clear();
+    Rehash();
 }

@@ -2,12 +2,15 @@
 // INI text held in memory: sections of "key=value" lines. Section and key names are matched
 // without regard to case, values are kept as written. Reading never fails: a missing or
 // unreadable value gives the caller's default.
+//
+// The text is kept as given and indexed by views into it, so that reading a skin's hundreds of
+// lines allocates nothing per line or key and looking a key up allocates nothing at all.
 
 #include "platform/Strings.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <vector>
 
 class TMemIniFile {
@@ -19,6 +22,7 @@ public:
     // comments (";" first) and lines without "=" are ignored; a section named twice continues
     // the first one; for a key given twice in a section the first value counts.
     void SetStrings(const TStrings& Lines);
+    // The same for a text broken into lines at "\r" and "\n".
     void SetText(const QString& Text);
     // The content as INI lines, a blank line after every section.
     void GetStrings(TStrings& Lines) const;
@@ -30,10 +34,21 @@ public:
     void WriteInteger(const QString& Section, const QString& Ident, int Value);
 
     // Reading many keys of one section: look the section up once (-1 when there is none).
-    int SectionIndex(const QString& Section) const;
+    int SectionIndex(QStringView Section) const;
     QString ReadString(int SectionIndex, const QString& Ident, const QString& Default) const;
+    // The value of Ident without a copy; false when the section or the key is not there. The
+    // view is valid until the content changes.
+    bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value) const;
+    bool FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value) const;
+    int KeyCount(int SectionIndex) const;
+    // Visit(key, value) for the keys of a section in file order.
+    template <class F> void ForEachKey(int SectionIndex, F Visit) const {
+        if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return;
+        for (int k = FSections[SectionIndex].First; k >= 0; k = FKeys[k].Next)
+            Visit(FKeys[k].Name, FKeys[k].Value);
+    }
 
-    bool SectionExists(const QString& Section) const { return FindSection(Section) != nullptr; }
+    bool SectionExists(const QString& Section) const { return SectionIndex(Section) >= 0; }
     bool ValueExists(const QString& Section, const QString& Ident) const;
     // The key names of a section in file order.
     QStringList ReadSection(const QString& Section) const;
@@ -43,14 +58,32 @@ public:
 
 private:
     struct Section {
-        QString Name;
-        std::vector<std::pair<QString, QString>> Values;
-        QHash<QString, int> Index; // folded key -> position in Values
+        QStringView Name;
+        uint32_t Hash;
+        int First = -1, Last = -1, Count = 0;
     };
-    const Section* FindSection(const QString& Name) const;
-    Section& AddSection(const QString& Name);
-    static QString Fold(const QString& S);
+    struct Key {
+        QStringView Name, Value;
+        uint32_t Hash; // of the name alone
+        int Section;
+        int Next = -1;     // the section's next key
+        int OwnValue = -1; // the stored string the value was written to, if any
+    };
+    void ParseLine(QStringView Text, int& Current);
+    int AddSection(QStringView Name);
+    // Adds the key unless the section has it (the first value counts); gives its position.
+    int AddKey(int Section, QStringView Name, QStringView Value);
+    int Link();
+    int FindKey(int Section, QStringView Name, uint32_t Hash) const;
+    void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash);
+    void Rehash();
+    uint32_t KeySlotHash(const Key& K) const;
+    QStringView Own(const QString& S);
 
+    // The texts the views point into: the lines or text read, names and values written.
+    std::vector<QString> FStore;
     std::vector<Section> FSections;
-    QHash<QString, int> FIndex; // folded section name -> position in FSections
+    std::vector<Key> FKeys;
+    // Open addressing: positions in FSections / FKeys, -1 for a free slot.
+    std::vector<int> FSectionSlots, FKeySlots;
 };

@@ -3,15 +3,8 @@
 #include "platform/Forms.h"
 
 #include <algorithm>
-#include <map>
 
 namespace {
-
-// A copy that shares the pixels until one side changes them.
-void CopyBitmap(TBitmap& Dst, const TBitmap& Src) {
-    Dst.SetPixelFormat(Src.PixelFormat());
-    Dst.SetImage(Src.Image());
-}
 
 // Clamping keeps the tiled middles of the frame inside the client rectangle's span.
 void ClampAnchors(TSkinFormInfo& F) {
@@ -45,20 +38,42 @@ void TSkinFormInfo::Exchange(TSkinIniExchange& X) {
     X.Int("cursorindex", FormCursorIndex, -1);
 }
 
+namespace {
+
+// The position a list key stands for: a plain decimal below Count ("07", "+7" and " 7" are
+// other keys), or -1.
+int ListPosition(QStringView Key, int Count) {
+    if (Key.isEmpty() || (Key.size() > 1 && Key[0] == u'0')) return -1;
+    qint64 n = 0;
+    for (QChar c : Key) {
+        if (c < u'0' || c > u'9') return -1;
+        n = n * 10 + (c.unicode() - u'0');
+        if (n >= Count) return -1;
+    }
+    return int(n);
+}
+
+} // namespace
+
 std::vector<std::pair<QString, QString>> ReadSkinListEntries(const TMemIniFile& Ini,
                                                              const QString& Section) {
-    const int count = Ini.ReadInteger(Section, QStringLiteral("count"), 0);
-    std::map<int, QString> numbered;
-    for (const QString& key : Ini.ReadSection(Section)) {
-        bool ok = false;
-        const int n = key.toInt(&ok);
-        if (ok && n >= 0 && n < count && key == QString::number(n))
-            numbered.emplace(n, Ini.ReadString(Section, key, QString()));
-    }
+    const int section = Ini.SectionIndex(Section);
+    int count = 0;
+    if (QStringView text; Ini.FindValue(section, QLatin1StringView("count"), text))
+        if (!TryStrToInt(QString::fromRawData(text.data(), text.size()), count)) count = 0;
+    std::vector<std::pair<int, QStringView>> numbered;
+    Ini.ForEachKey(section, [&](QStringView Key, QStringView Value) {
+        const int n = ListPosition(Key, count);
+        if (n >= 0) numbered.emplace_back(n, Value);
+    });
+    std::sort(numbered.begin(), numbered.end(),
+              [](const auto& A, const auto& B) { return A.first < B.first; });
     std::vector<std::pair<QString, QString>> entries;
+    entries.reserve(numbered.size());
     for (const auto& [n, entry] : numbered) {
         const qsizetype colon = entry.indexOf(u':');
-        if (colon >= 0) entries.emplace_back(entry.left(colon), entry.mid(colon + 1));
+        if (colon >= 0)
+            entries.emplace_back(entry.left(colon).toString(), entry.mid(colon + 1).toString());
     }
     return entries;
 }
@@ -92,12 +107,17 @@ void TspSkinData::ResetSkin() {
     FObjects.clear();
     FAreas.clear();
     FPictureList.clear();
-    for (TBitmap& b : FFramePictures) b.SetSize(0, 0);
+    for (TSkinPictureRef& p : FFramePictures) p.reset();
     FNoSkin = true;
 }
 
 const TBitmap* TspSkinData::Picture(int Index) const {
-    return Index >= 0 && Index < PictureCount() ? FPictureList[Index].get() : nullptr;
+    return Index >= 0 && Index < PictureCount() ? &FPictureList[Index]->Bitmap() : nullptr;
+}
+
+const TBitmap* TspSkinData::FramePicture(TSkinSlot Slot) const {
+    const TSkinPictureRef& p = FFramePictures[int(Slot)];
+    return p ? &p->Bitmap() : &NoSkinPicture();
 }
 
 void TspSkinData::ApplyStoredSkin(const TspStoredSkin* Skin) {
@@ -111,11 +131,9 @@ void TspSkinData::ApplyStoredSkin(const TspStoredSkin* Skin) {
     try {
         TMemIniFile ini(*Skin->IniStrings());
         FLoadedSkinName = ini.ReadString(QStringLiteral("VERSION"), QStringLiteral("skinname"), {});
-        for (int i = 0; i < 4; ++i) CopyBitmap(FFramePictures[i], *Skin->SlotPicture(TSkinSlot(i)));
-        for (int i = 0; i < Skin->ActivePictureCount(); ++i) {
-            FPictureList.push_back(std::make_unique<TBitmap>());
-            CopyBitmap(*FPictureList.back(), *Skin->ActivePicture(i));
-        }
+        for (int i = 0; i < 4; ++i) FFramePictures[i] = Skin->SlotPictureRef(TSkinSlot(i));
+        for (int i = 0; i < Skin->ActivePictureCount(); ++i)
+            FPictureList.push_back(Skin->ActivePictureRef(i));
         FFirstCursorIndex = std::max(
             1, ini.ReadInteger(QStringLiteral("CURSORS"), QStringLiteral("startcursorindex"), 1));
         ReadFormInfo(ini);

@@ -49,7 +49,7 @@ public:
     int FirstCursorIndex() const { return FFirstCursorIndex; }
 
     // The frame picture, its mask and the rolled-up frame's pair; empty when the skin has none.
-    const TBitmap* FramePicture(TSkinSlot Slot) const { return &FFramePictures[int(Slot)]; }
+    const TBitmap* FramePicture(TSkinSlot Slot) const;
     int PictureCount() const { return int(FPictureList.size()); }
     // nullptr for an index outside the list.
     const TBitmap* Picture(int Index) const;
@@ -77,8 +77,9 @@ private:
 
     TspStoredSkin* FStoredSkin = nullptr;
     QString FLoadedSkinName;
-    TBitmap FFramePictures[4];
-    std::vector<std::unique_ptr<TBitmap>> FPictureList;
+    // Shared with the stored skin; decoded when first drawn.
+    TSkinPictureRef FFramePictures[4];
+    std::vector<TSkinPictureRef> FPictureList;
     std::vector<std::unique_ptr<TDataSkinControl>> FControls;
     std::vector<std::unique_ptr<TDataSkinObject>> FObjects;
     std::vector<TDataSkinArea> FAreas;

@@ -139,7 +139,7 @@ void TDataSkinListBox::Exchange(TSkinIniExchange& X) {
     X.Color("activefontcolor", ActiveFontColor);
     X.Color("focusfontcolor", FocusFontColor);
     X.Rect("captionrect", CaptionRect);
-    CaptionFont.Exchange(X, QStringLiteral("captionfont"));
+    CaptionFont.Exchange(X, "captionfont");
     Buttons.Exchange(X);
     X.Rect("checkbuttonrect", CheckButtonRect);
     X.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
@@ -229,7 +229,7 @@ void TDataSkinGridControl::Exchange(TSkinIniExchange& X) {
     Font.Exchange(X);
     X.Color("selectfontcolor", SelectFontColor);
     X.Color("focusfontcolor", FocusFontColor);
-    FixedFont.Exchange(X, QStringLiteral("fixedfont"));
+    FixedFont.Exchange(X, "fixedfont");
 }
 
 void TDataSkinMainMenuBar::Exchange(TSkinIniExchange& X) {

@@ -28,6 +28,30 @@ bool IsJpegName(const QString& Name) {
 
 } // namespace
 
+TSkinPicture::TSkinPicture(const QByteArray& Source, qsizetype Offset, const TBmpFileInfo& Info,
+                           std::unique_ptr<TBitmap> Decoded)
+    : FSource(Source), FOffset(Offset), FInfo(Info), FBitmap(std::move(Decoded)) {}
+
+TSkinPicture::~TSkinPicture() = default;
+
+const TBitmap& TSkinPicture::Bitmap() const {
+    if (FBitmap) return *FBitmap;
+    auto bitmap = std::make_unique<TBitmap>();
+    try {
+        LoadBmpFile(*bitmap, reinterpret_cast<const uchar*>(FileData()), FInfo);
+    } catch (const Exception&) {
+        // Only memory can run out here: the file was checked when it was read.
+        bitmap = std::make_unique<TBitmap>();
+    }
+    FBitmap = std::move(bitmap);
+    return *FBitmap;
+}
+
+const TBitmap& NoSkinPicture() {
+    static const TBitmap empty;
+    return empty;
+}
+
 TspStoredSkin::TspStoredSkin(TComponent* AOwner) : TComponent(AOwner) {}
 
 TspStoredSkin::~TspStoredSkin() = default;
@@ -42,31 +66,44 @@ void TspStoredSkin::SetFileName(const QString& Value) {
 }
 
 const TBitmap* TspStoredSkin::SlotPicture(TSkinSlot Slot) const {
-    static const TBitmap empty;
-    const Stored& s = FSlots[size_t(Slot)];
-    return s.Bitmap ? s.Bitmap.get() : &empty;
+    const TSkinPictureRef& p = FSlots[size_t(Slot)];
+    return p ? &p->Bitmap() : &NoSkinPicture();
 }
 
 bool TspStoredSkin::Empty() const {
     return FIniStrings.Count() == 0;
 }
 
-TspStoredSkin::Stored TspStoredSkin::Decode(const QByteArray& Stream, qsizetype& Pos,
-                                            const QString& What) {
+namespace {
+
+// The picture of a checked BMP file; the pixels of a kind that may fail are decoded at once, so
+// that a broken file is refused while reading, not when it is first drawn.
+TSkinPictureRef MakePicture(const QByteArray& Source, qsizetype Offset, const TBmpFileInfo& Info) {
+    std::unique_ptr<TBitmap> decoded;
+    if (!DecodesWithoutFail(Info)) {
+        decoded = std::make_unique<TBitmap>();
+        LoadBmpFile(*decoded, reinterpret_cast<const uchar*>(Source.constData()) + Offset, Info);
+    }
+    return std::make_shared<TSkinPicture>(Source, Offset, Info, std::move(decoded));
+}
+
+} // namespace
+
+TSkinPictureRef TspStoredSkin::Decode(const QByteArray& Stream, qsizetype& Pos,
+                                      const QString& What) {
     const auto* data = reinterpret_cast<const uchar*>(Stream.constData()) + Pos;
     TBmpFileInfo info;
     QString error;
     if (!CheckBmpFile(data, Stream.size() - Pos, info, error))
         throw EReadError(What + QStringLiteral("：") + error);
-    Stored s{std::make_unique<TBitmap>(), Stream, Pos, info.FileSize};
-    LoadBmpFile(*s.Bitmap, data, info);
+    TSkinPictureRef p = MakePicture(Stream, Pos, info);
     Pos += info.FileSize;
-    return s;
+    return p;
 }
 
 void TspStoredSkin::ReadPictures(const QByteArray& Stream) {
-    std::array<Stored, 4> frames;
-    std::vector<Stored> active;
+    std::array<TSkinPictureRef, 4> frames;
+    std::vector<TSkinPictureRef> active;
     try {
         qsizetype pos = 0;
         for (int i = 0; i < 4; ++i) {
@@ -88,7 +125,7 @@ void TspStoredSkin::ReadPictures(const QByteArray& Stream) {
             active.push_back(Decode(Stream, pos, QStringLiteral("第 %1 张图片").arg(i)));
         }
     } catch (const Exception& E) {
-        for (Stored& s : FSlots) s = Stored{};
+        for (TSkinPictureRef& s : FSlots) s.reset();
         FActive.clear();
         FDamaged = true;
         throw EReadError(QStringLiteral("皮肤图片数据已损坏，无法读取（%1）。请换用完好的皮肤。")
@@ -101,36 +138,35 @@ void TspStoredSkin::ReadPictures(const QByteArray& Stream) {
 
 QByteArray TspStoredSkin::WritePictures() const {
     QByteArray out;
-    auto file = [&](const Stored& S) { out.append(S.Source.constData() + S.Offset, S.Length); };
-    for (const Stored& s : FSlots) {
-        out.append(char(s.Length == 0 ? 1 : 0));
-        file(s);
+    for (const TSkinPictureRef& s : FSlots) {
+        out.append(char(s ? 0 : 1));
+        if (s) out.append(s->FileData(), s->FileSize());
     }
     AppendInt32(out, int32_t(FActive.size()));
-    for (const Stored& s : FActive) file(s);
+    for (const TSkinPictureRef& s : FActive) out.append(s->FileData(), s->FileSize());
     return out;
 }
 
-TspStoredSkin::Stored TspStoredSkin::LoadFile(const QString& Folder, const QString& Name) {
-    if (Name.isEmpty()) return Stored{};
+TSkinPictureRef TspStoredSkin::LoadFile(const QString& Folder, const QString& Name) {
+    if (Name.isEmpty()) return nullptr;
     const QString path = Folder + Name;
     const QByteArray bytes = ReadFileBytes(path);
-    Stored s{std::make_unique<TBitmap>(), bytes, 0, 0};
     if (IsJpegName(Name)) {
+        // Stored as the BMP file of its pixels, which are there already.
         TJPEGImage jpeg;
         jpeg.LoadFromData(bytes);
-        s.Bitmap->Assign(jpeg);
-        s.Source = s.Bitmap->SaveToData();
-        s.Length = s.Source.size();
-        return s;
+        auto pixels = std::make_unique<TBitmap>();
+        pixels->Assign(jpeg);
+        const QByteArray bmp = pixels->SaveToData();
+        TBmpFileInfo info;
+        info.FileSize = bmp.size();
+        return std::make_shared<TSkinPicture>(bmp, 0, info, std::move(pixels));
     }
     TBmpFileInfo info;
     QString error;
     if (!CheckBmpFile(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), info, error))
         throw EReadError(QStringLiteral("图片文件“%1”无法读取：%2").arg(path, error));
-    LoadBmpFile(*s.Bitmap, reinterpret_cast<const uchar*>(bytes.constData()), info);
-    s.Length = info.FileSize;
-    return s;
+    return MakePicture(bytes, 0, info);
 }
 
 void TspStoredSkin::ImportSkinFolder(const QString& Path) {
@@ -139,10 +175,10 @@ void TspStoredSkin::ImportSkinFolder(const QString& Path) {
     const QString folder = ExtractFilePath(Path);
     TMemIniFile ini(lines);
     const QString section = QStringLiteral("PICTURES");
-    std::array<Stored, 4> frames;
+    std::array<TSkinPictureRef, 4> frames;
     for (int i = 0; i < 4; ++i)
         frames[i] = LoadFile(folder, ini.ReadString(section, QLatin1String(kSlotNames[i]), {}));
-    std::vector<Stored> active;
+    std::vector<TSkinPictureRef> active;
     const int count = ini.ReadInteger(section, QStringLiteral("activepicturescount"), 0);
     for (int i = 0; i < count; ++i) {
         const QString name = ini.ReadString(section, QString::number(i), {});

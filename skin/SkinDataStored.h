@@ -1,6 +1,7 @@
 #pragma once
 // A whole skin carried inside the program: its INI lines and its pictures.
 
+#include "platform/BmpFile.h"
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 #include "platform/Strings.h"
@@ -11,6 +12,36 @@
 
 // Frame picture slots of a stored skin, in stream order.
 enum class TSkinSlot { Picture, Mask, RollUpPicture, RollUpMask };
+
+// One picture of a skin: the BMP file it was read from and its pixels, decoded the first time
+// they are asked for. The stored skin and the skin data share it instead of copying it, and a
+// skin loads without decoding pictures no window draws yet.
+class TSkinPicture {
+public:
+    // At Offset in Source a BMP file that passed CheckBmpFile (Info); the buffer is shared, not
+    // copied. Decoded holds the pixels when they could not wait (see DecodesWithoutFail).
+    TSkinPicture(const QByteArray& Source, qsizetype Offset, const TBmpFileInfo& Info,
+                 std::unique_ptr<TBitmap> Decoded = nullptr);
+    TSkinPicture(const TSkinPicture&) = delete;
+    TSkinPicture& operator=(const TSkinPicture&) = delete;
+    ~TSkinPicture();
+
+    // The pixels; an empty bitmap when there was no memory to decode them.
+    const TBitmap& Bitmap() const;
+    // The BMP file as read.
+    const char* FileData() const { return FSource.constData() + FOffset; }
+    qsizetype FileSize() const { return FInfo.FileSize; }
+
+private:
+    QByteArray FSource;
+    qsizetype FOffset;
+    TBmpFileInfo FInfo;
+    mutable std::unique_ptr<TBitmap> FBitmap;
+};
+using TSkinPictureRef = std::shared_ptr<const TSkinPicture>;
+
+// The empty bitmap that stands for a picture a skin does not have.
+const TBitmap& NoSkinPicture();
 
 class TspStoredSkin : public TComponent {
 public:
@@ -28,7 +59,10 @@ public:
     // An empty bitmap stands for an empty slot.
     const TBitmap* SlotPicture(TSkinSlot Slot) const;
     int ActivePictureCount() const { return int(FActive.size()); }
-    const TBitmap* ActivePicture(int Index) const { return FActive.at(Index).Bitmap.get(); }
+    const TBitmap* ActivePicture(int Index) const { return &FActive.at(Index)->Bitmap(); }
+    // The pictures themselves, to share (nullptr for an empty slot).
+    const TSkinPictureRef& SlotPictureRef(TSkinSlot Slot) const { return FSlots[size_t(Slot)]; }
+    const TSkinPictureRef& ActivePictureRef(int Index) const { return FActive.at(Index); }
     bool Empty() const;
 
     // The "Pictures" stream: per slot one byte (1 empty, 0 present) and the BMP file when
@@ -44,20 +78,12 @@ public:
     void ImportSkinFolder(const QString& Path);
 
 private:
-    // A picture and the file bytes it came from, so that writing gives back what was read.
-    // The bytes are a part of a shared buffer (the stream or the file), not a copy.
-    struct Stored {
-        std::unique_ptr<TBitmap> Bitmap;
-        QByteArray Source;
-        qsizetype Offset = 0;
-        qsizetype Length = 0;
-    };
-    static Stored Decode(const QByteArray& Stream, qsizetype& Pos, const QString& What);
-    static Stored LoadFile(const QString& Folder, const QString& Name);
+    static TSkinPictureRef Decode(const QByteArray& Stream, qsizetype& Pos, const QString& What);
+    static TSkinPictureRef LoadFile(const QString& Folder, const QString& Name);
 
     QString FFileName;
     TStringList FIniStrings;
-    std::array<Stored, 4> FSlots;
-    std::vector<Stored> FActive;
+    std::array<TSkinPictureRef, 4> FSlots;
+    std::vector<TSkinPictureRef> FActive;
     bool FDamaged = false;
 };

@@ -1,22 +1,24 @@
 #include "skin/SkinDataValues.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace {
 
 // Splits at "," and turns each field into a number after dropping everything but digits.
-void ParseFields(const QString& S, int* Out, int Count, const char* What) {
+void ParseFields(QStringView S, int* Out, int Count, const char* What) {
     auto fail = [&](const QString& Why) {
         throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”%3，请检查皮肤文件。")
-                                .arg(QString::fromLatin1(What), S, Why));
+                                .arg(QString::fromLatin1(What), S.toString(), Why));
     };
     int field = 0;
     qint64 value = 0;
     bool digits = false;
     for (qsizetype i = 0; i <= S.size(); ++i) {
-        const QChar c = i < S.size() ? S[i] : QChar(u',');
+        const char16_t c = i < S.size() ? S[i].unicode() : u',';
         if (c >= u'0' && c <= u'9') {
-            value = value * 10 + (c.unicode() - u'0');
+            value = value * 10 + (c - u'0');
             digits = true;
             if (value > INT_MAX) fail(QStringLiteral("的第 %1 个数太大").arg(field + 1));
             continue;
@@ -31,6 +33,11 @@ void ParseFields(const QString& S, int* Out, int Count, const char* What) {
     if (field != Count) fail(QStringLiteral("应有 %1 个以逗号分隔的数").arg(Count));
 }
 
+// Integer text as TryStrToInt reads it, straight from the INI text.
+bool ViewToInt(QStringView S, int& Value) {
+    return TryStrToInt(QString::fromRawData(S.data(), S.size()), Value);
+}
+
 struct StyleWord {
     const char* Word;
     TFontStyle Style;
@@ -43,12 +50,20 @@ constexpr StyleWord kStyleWords[] = {{"fsbold", TFontStyle::fsBold},
 } // namespace
 
 TRect SkinStrToRect(const QString& S) {
+    return SkinStrToRect(QStringView(S));
+}
+
+TRect SkinStrToRect(QStringView S) {
     int v[4];
     ParseFields(S, v, 4, "rect");
     return {v[0], v[1], v[2], v[3]};
 }
 
 TPoint SkinStrToPoint(const QString& S) {
+    return SkinStrToPoint(QStringView(S));
+}
+
+TPoint SkinStrToPoint(QStringView S) {
     int v[2];
     ParseFields(S, v, 2, "point");
     return {v[0], v[1]};
@@ -63,6 +78,10 @@ QString SkinPointToStr(TPoint P) {
 }
 
 TFontStyles SkinStrToFontStyles(const QString& S) {
+    return SkinStrToFontStyles(QStringView(S));
+}
+
+TFontStyles SkinStrToFontStyles(QStringView S) {
     TFontStyles styles;
     for (const StyleWord& w : kStyleWords)
         if (S.contains(QLatin1String(w.Word), Qt::CaseSensitive)) styles.Include(w.Style);
@@ -77,6 +96,10 @@ QString SkinFontStylesToStr(TFontStyles Styles) {
 }
 
 TAlignment SkinStrToAlignment(const QString& S) {
+    return SkinStrToAlignment(QStringView(S));
+}
+
+TAlignment SkinStrToAlignment(QStringView S) {
     if (S == QLatin1String("tacenter")) return TAlignment::taCenter;
     if (S == QLatin1String("taleftjustify")) return TAlignment::taLeftJustify;
     return TAlignment::taRightJustify;
@@ -93,14 +116,10 @@ QString SkinAlignmentToStr(TAlignment A) {
     }
 }
 
-QString TSkinIniExchange::Read(const QString& Key, const QString& Default) const {
-    return FIni.ReadString(FSectionIndex, Key, Default);
-}
-
 void TSkinIniExchange::Int(const char* Key, int& V, int Default) {
     if (FWriting)
         FIni.WriteInteger(FSection, QLatin1String(Key), V);
-    else if (!TryStrToInt(Read(QLatin1String(Key), QString()), V))
+    else if (QStringView v; !Find(Key, v) || !ViewToInt(v, V))
         V = Default;
 }
 
@@ -108,8 +127,9 @@ void TSkinIniExchange::Bool(const char* Key, bool& V) {
     if (FWriting)
         FIni.WriteInteger(FSection, QLatin1String(Key), V ? 1 : 0);
     else {
+        QStringView text;
         int v = 0;
-        V = TryStrToInt(Read(QLatin1String(Key), QString()), v) && v == 1;
+        V = Find(Key, text) && ViewToInt(text, v) && v == 1;
     }
 }
 
@@ -117,35 +137,47 @@ void TSkinIniExchange::Rect(const char* Key, TRect& V) {
     if (FWriting)
         FIni.WriteString(FSection, QLatin1String(Key), SkinRectToStr(V));
     else
-        V = InSection(Key, [&] { return SkinStrToRect(Read(QLatin1String(Key), "0,0,0,0")); });
+        V = InSection(Key, [&] {
+            QStringView v;
+            return SkinStrToRect(Find(Key, v) ? v : QStringView(u"0,0,0,0"));
+        });
 }
 
 void TSkinIniExchange::Point(const char* Key, TPoint& V) {
     if (FWriting)
         FIni.WriteString(FSection, QLatin1String(Key), SkinPointToStr(V));
     else
-        V = InSection(Key, [&] { return SkinStrToPoint(Read(QLatin1String(Key), "0,0")); });
+        V = InSection(Key, [&] {
+            QStringView v;
+            return SkinStrToPoint(Find(Key, v) ? v : QStringView(u"0,0"));
+        });
 }
 
 void TSkinIniExchange::Text(const char* Key, QString& V, const QString& Default) {
     if (FWriting)
         FIni.WriteString(FSection, QLatin1String(Key), V);
+    else if (QStringView v; Find(Key, v))
+        V = v.toString();
     else
-        V = Read(QLatin1String(Key), Default);
+        V = Default;
 }
 
 void TSkinIniExchange::FontStyle(const char* Key, TFontStyles& V) {
     if (FWriting)
         FIni.WriteString(FSection, QLatin1String(Key), SkinFontStylesToStr(V));
+    else if (QStringView v; Find(Key, v))
+        V = SkinStrToFontStyles(v);
     else
-        V = SkinStrToFontStyles(Read(QLatin1String(Key), QString()));
+        V = TFontStyles();
 }
 
 void TSkinIniExchange::Alignment(const char* Key, TAlignment& V) {
     if (FWriting)
         FIni.WriteString(FSection, QLatin1String(Key), SkinAlignmentToStr(V));
+    else if (QStringView v; Find(Key, v))
+        V = SkinStrToAlignment(v);
     else
-        V = SkinStrToAlignment(Read(QLatin1String(Key), QStringLiteral("tacenter")));
+        V = TAlignment::taCenter;
 }
 
 void TSkinIniExchange::Choice(const char* Key, int& V, std::initializer_list<const char*> Words,
@@ -156,13 +188,18 @@ void TSkinIniExchange::Choice(const char* Key, int& V, std::initializer_list<con
         FIni.WriteString(FSection, QLatin1String(Key), QLatin1String(Words.begin()[at]));
         return;
     }
-    const QString s = Read(QLatin1String(Key), QLatin1String(Words.begin()[Default]));
-    V = last;
-    for (int i = 0; i < last; ++i)
-        if (s == QLatin1String(Words.begin()[i])) {
-            V = i;
-            break;
-        }
+    auto pick = [&](auto Text) {
+        V = last;
+        for (int i = 0; i < last; ++i)
+            if (Text == QLatin1StringView(Words.begin()[i])) {
+                V = i;
+                break;
+            }
+    };
+    if (QStringView v; Find(Key, v))
+        pick(v);
+    else
+        pick(QLatin1StringView(Words.begin()[Default]));
 }
 
 void TSkinIniExchange::MorphKind(const char* Key, TMorphKind& V) {
@@ -178,13 +215,27 @@ void TSkinIniExchange::Command(const char* Key, TStdCommand& V) {
     V = TStdCommand(k);
 }
 
-void TSkinIniExchange::Font(const QString& Prefix, QString& Name, int& Height, TFontStyles& Style,
+namespace {
+
+// Prefix + Suffix on the stack: most descriptions read a font, four keys each.
+struct TKeyName {
+    TKeyName(const char* Prefix, const char* Suffix) {
+        const size_t p = std::min(std::strlen(Prefix), sizeof(Text) - 16);
+        std::memcpy(Text, Prefix, p);
+        std::strncpy(Text + p, Suffix, sizeof(Text) - p - 1);
+        Text[sizeof(Text) - 1] = 0;
+    }
+    char Text[64];
+};
+
+} // namespace
+
+void TSkinIniExchange::Font(const char* Prefix, QString& Name, int& Height, TFontStyles& Style,
                             TColor& Color) {
-    const QByteArray p = Prefix.toLatin1();
-    Text((p + "name").constData(), Name, QStringLiteral("Arial"));
-    Int((p + "height").constData(), Height, 14);
-    FontStyle((p + "style").constData(), Style);
-    Int((p + "color").constData(), Color, 0);
+    Text(TKeyName(Prefix, "name").Text, Name, QStringLiteral("Arial"));
+    Int(TKeyName(Prefix, "height").Text, Height, 14);
+    FontStyle(TKeyName(Prefix, "style").Text, Style);
+    Int(TKeyName(Prefix, "color").Text, Color, 0);
 }
 
 void TSkinIniExchange::Lines(const char* Key, QStringList& V) {
@@ -200,9 +251,9 @@ void TSkinIniExchange::Lines(const char* Key, QStringList& V) {
     // The count comes from the file; lines that are not there read as empty, and a count far
     // beyond the keys the section holds cannot make the list larger than the section.
     const int count = FIni.ReadInteger(FSection, countKey, 0);
-    const int present = int(FIni.ReadSection(FSection).size());
+    const int present = FIni.KeyCount(FSectionIndex);
     for (int i = 0; i < count && i < present; ++i)
-        V.append(Read(lineKey + QString::number(i), QString()));
+        V.append(FIni.ReadString(FSectionIndex, lineKey + QString::number(i), QString()));
 }
 
 void TSkinAnchors::Exchange(TSkinIniExchange& X) {

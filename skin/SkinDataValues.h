@@ -16,15 +16,19 @@ enum class TStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, 
 
 // "L,T,R,B": split at every ","; inside a field every character but a digit is dropped. A field
 // missing or left empty, an extra field or a number beyond 32 bits raises EConvertError.
+TRect SkinStrToRect(QStringView S);
 TRect SkinStrToRect(const QString& S);
 // "X,Y" by the same rules.
+TPoint SkinStrToPoint(QStringView S);
 TPoint SkinStrToPoint(const QString& S);
 QString SkinRectToStr(const TRect& R);
 QString SkinPointToStr(TPoint P);
 // Words found as case-sensitive substrings: "fsbold", "fsitalic", "fsunderline", "fsstrikeout".
+TFontStyles SkinStrToFontStyles(QStringView S);
 TFontStyles SkinStrToFontStyles(const QString& S);
 QString SkinFontStylesToStr(TFontStyles Styles);
 // "tacenter" and "taleftjustify" are recognised; any other text means right.
+TAlignment SkinStrToAlignment(QStringView S);
 TAlignment SkinStrToAlignment(const QString& S);
 QString SkinAlignmentToStr(TAlignment A);
 
@@ -53,12 +57,15 @@ public:
     void MorphKind(const char* Key, TMorphKind& V);
     void Command(const char* Key, TStdCommand& V);
     // Prefix + "name", "height", "style", "color": the usual four font keys.
-    void Font(const QString& Prefix, QString& Name, int& Height, TFontStyles& Style, TColor& Color);
+    void Font(const char* Prefix, QString& Name, int& Height, TFontStyles& Style, TColor& Color);
     // A text list: Key + "linecount", then Key + "line0", Key + "line1", ...
     void Lines(const char* Key, QStringList& V);
 
 private:
-    QString Read(const QString& Key, const QString& Default) const;
+    // The value of Key as written, without a copy; false when the section lacks the key.
+    bool Find(const char* Key, QStringView& Value) const {
+        return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value);
+    }
     // Runs a conversion, naming the section and key in the message when it fails.
     template <typename F> auto InSection(const char* Key, F Convert) const {
         try {
@@ -87,7 +94,7 @@ struct TSkinFont {
     int Height = 14;
     TFontStyles Style;
     TColor Color = 0;
-    void Exchange(TSkinIniExchange& X, const QString& Prefix = QStringLiteral("font")) {
+    void Exchange(TSkinIniExchange& X, const char* Prefix = "font") {
         X.Font(Prefix, Name, Height, Style, Color);
     }
 };
