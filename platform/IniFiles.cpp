@@ -1,6 +1,9 @@
 #include "platform/IniFiles.h"
 
 #include "platform/SysUtils.h"
+#include "platform/TextLines.h"
+
+#include <algorithm>
 
 #include <iterator>
 
@@ -13,36 +16,45 @@ QStringView Trimmed(QStringView S) {
     return S;
 }
 
-bool IsAscii(QStringView S) {
-    for (QChar c : S)
-        if (c.unicode() >= 0x80) return false;
-    return true;
-}
-
 char16_t LowerAscii(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
+    return char16_t(C + (unsigned(C - u'A') < 26u ? 32 : 0));
 }
 
-// Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold
-// without a copy; only the others pay for toCaseFolded.
-uint32_t HashUnits(QStringView Folded) {
+uint32_t HashUnits(QStringView S) {
     uint32_t h = 2166136261u;
-    for (QChar c : Folded) h = (h ^ LowerAscii(c.unicode())) * 16777619u;
+    for (QChar c : S) h = (h ^ LowerAscii(c.unicode())) * 16777619u;
     return h;
 }
 
+// Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold in
+// place; only the others pay for toCaseFolded.
 uint32_t NameHash(QStringView S) {
-    return IsAscii(S) ? HashUnits(S) : HashUnits(S.toString().toCaseFolded());
+    uint32_t h = 2166136261u;
+    char16_t seen = 0;
+    for (QChar c : S) {
+        seen |= c.unicode();
+        h = (h ^ LowerAscii(c.unicode())) * 16777619u;
+    }
+    return seen < 0x80 ? h : HashUnits(S.toString().toCaseFolded());
+}
+
+bool SameFolded(QStringView A, QStringView B) {
+    return A.toString().toCaseFolded() == B.toString().toCaseFolded();
 }
 
 bool SameName(QStringView A, QStringView B) {
-    if (IsAscii(A) && IsAscii(B)) {
-        if (A.size() != B.size()) return false;
-        for (qsizetype i = 0; i < A.size(); ++i)
-            if (LowerAscii(A[i].unicode()) != LowerAscii(B[i].unicode())) return false;
-        return true;
+    if (A.size() != B.size()) {
+        char16_t seen = 0;
+        for (QChar c : A) seen |= c.unicode();
+        for (QChar c : B) seen |= c.unicode();
+        return seen >= 0x80 && SameFolded(A, B);
     }
-    return A.toString().toCaseFolded() == B.toString().toCaseFolded();
+    const char16_t *a = A.utf16(), *b = B.utf16();
+    for (qsizetype i = 0; i < A.size(); ++i) {
+        if ((a[i] | b[i]) >= 0x80) return SameFolded(A, B);
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
 }
 
 // A string over someone else's characters is copied: a view into it could outlive them.
@@ -69,24 +81,31 @@ void TMemIniFile::Clear() {
 void TMemIniFile::SetText(const QString& Text) {
     QString text = Text; // Text may be one of ours
     Clear();
-    const QStringView all = Own(text);
+    Reserve(text.size() / 16);
     int current = -1;
-    const QChar* p = all.data();
-    const QChar* const end = p + all.size();
-    while (p < end) {
-        const QChar* e = p;
-        while (e < end && *e != u'\n' && *e != u'\r') ++e;
-        ParseLine(QStringView(p, e), current);
-        p = e + 1;
-    }
+    ForEachTextLine(Own(text), [&](QStringView Line) { ParseLine(Line, current); });
+}
+
+// Room for about Lines keys, so that reading a text does not grow the tables step by step.
+void TMemIniFile::Reserve(qsizetype Lines) {
+    const size_t keys = size_t(std::clamp<qsizetype>(Lines, 16, 1 << 20));
+    FKeys.reserve(keys);
+    FSections.reserve(std::min<size_t>(keys, 64));
+    size_t room = 64;
+    while (room < keys * 2 + 2) room *= 2;
+    FKeySlots.assign(room, -1);
 }
 
 void TMemIniFile::SetStrings(const TStrings& Lines) {
+    if (const auto* whole = dynamic_cast<const TTextLines*>(&Lines))
+        if (const QString* text = whole->UnsplitText()) return SetText(*text);
     std::vector<QString> lines;
     const int count = Lines.Count();
     lines.reserve(size_t(count));
     for (int i = 0; i < count; ++i) lines.push_back(Lines.Strings(i));
     Clear();
+    FStore.reserve(lines.size());
+    Reserve(count);
     int current = -1;
     for (const QString& line : lines) ParseLine(Own(line), current);
 }

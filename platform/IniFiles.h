@@ -22,7 +22,8 @@ public:
     // comments (";" first) and lines without "=" are ignored; a section named twice continues
     // the first one; for a key given twice in a section the first value counts.
     void SetStrings(const TStrings& Lines);
-    // The same for a text broken into lines at "\r" and "\n".
+    // The same for a text broken into lines as TStrings::SetText does. Lines given as one
+    // unsplit text (TTextLines) are read this way too.
     void SetText(const QString& Text);
     // The content as INI lines, a blank line after every section.
     void GetStrings(TStrings& Lines) const;
@@ -70,6 +71,7 @@ private:
         int OwnValue = -1; // the stored string the value was written to, if any
     };
     void ParseLine(QStringView Text, int& Current);
+    void Reserve(qsizetype Lines);
     int AddSection(QStringView Name);
     // Adds the key unless the section has it (the first value counts); gives its position.
     int AddKey(int Section, QStringView Name, QStringView Value);

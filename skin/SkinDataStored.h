@@ -5,6 +5,7 @@
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 #include "platform/Strings.h"
+#include "platform/TextLines.h"
 
 #include <array>
 #include <memory>
@@ -82,7 +83,8 @@ private:
     static TSkinPictureRef LoadFile(const QString& Folder, const QString& Name);
 
     QString FFileName;
-    TStringList FIniStrings;
+    // Kept as set until a line is asked for: applying the skin reads the text whole.
+    TTextLines FIniStrings;
     std::array<TSkinPictureRef, 4> FSlots;
     std::vector<TSkinPictureRef> FActive;
     bool FDamaged = false;
