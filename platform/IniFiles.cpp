@@ -4,7 +4,7 @@
 #include "platform/TextLines.h"
 
 #include <algorithm>
-
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -16,26 +16,47 @@ QStringView Trimmed(QStringView S) {
     return S;
 }
 
-char16_t LowerAscii(char16_t C) {
-    return char16_t(C + (unsigned(C - u'A') < 26u ? 32 : 0));
+// Names are compared four UTF-16 units at a time.
+constexpr uint64_t kLanes = 0x0001000100010001ull;
+constexpr uint64_t kNonAscii = kLanes * 0xFF80;
+
+// Up to four units of P (N left) in one word, zero-filled.
+uint64_t LoadUnits(const char16_t* P, qsizetype N) {
+    uint64_t w = 0;
+    if (N >= 4) {
+        std::memcpy(&w, P, 8);
+        return w;
+    }
+    for (qsizetype i = 0; i < N; ++i) w |= uint64_t(P[i]) << (16 * i);
+    return w;
 }
 
-uint32_t HashUnits(QStringView S) {
-    uint32_t h = 2166136261u;
-    for (QChar c : S) h = (h ^ LowerAscii(c.unicode())) * 16777619u;
-    return h;
+// ASCII upper case to lower case in every lane of ASCII units.
+uint64_t LowerLanes(uint64_t W) {
+    const uint64_t fromA = W + kLanes * (0x80 - 'A');
+    const uint64_t pastZ = W + kLanes * (0x80 - 'Z' - 1);
+    return W | ((fromA & ~pastZ & (kLanes * 0x80)) >> 2);
+}
+
+uint32_t HashLanes(QStringView S, uint64_t& Seen) {
+    const char16_t* p = S.utf16();
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ uint64_t(S.size());
+    Seen = 0;
+    for (qsizetype n = S.size(); n > 0; p += 4, n -= 4) {
+        const uint64_t w = LoadUnits(p, n);
+        Seen |= w;
+        h = (h ^ LowerLanes(w)) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 32;
+    }
+    return uint32_t(h);
 }
 
 // Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold in
 // place; only the others pay for toCaseFolded.
 uint32_t NameHash(QStringView S) {
-    uint32_t h = 2166136261u;
-    char16_t seen = 0;
-    for (QChar c : S) {
-        seen |= c.unicode();
-        h = (h ^ LowerAscii(c.unicode())) * 16777619u;
-    }
-    return seen < 0x80 ? h : HashUnits(S.toString().toCaseFolded());
+    uint64_t seen = 0;
+    const uint32_t h = HashLanes(S, seen);
+    return seen & kNonAscii ? HashLanes(S.toString().toCaseFolded(), seen) : h;
 }
 
 bool SameFolded(QStringView A, QStringView B) {
@@ -50,9 +71,11 @@ bool SameName(QStringView A, QStringView B) {
         return seen >= 0x80 && SameFolded(A, B);
     }
     const char16_t *a = A.utf16(), *b = B.utf16();
-    for (qsizetype i = 0; i < A.size(); ++i) {
-        if ((a[i] | b[i]) >= 0x80) return SameFolded(A, B);
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    for (qsizetype n = A.size(); n > 0; a += 4, b += 4, n -= 4) {
+        const uint64_t x = LoadUnits(a, n), y = LoadUnits(b, n);
+        if ((x | y) & kNonAscii) return SameFolded(A, B);
+        // Equal so far in ASCII, so a difference here is a difference of the folded names.
+        if (x != y && LowerLanes(x) != LowerLanes(y)) return false;
     }
     return true;
 }
@@ -233,18 +256,33 @@ int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
 }
 
 bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value) const {
-    const int k = FindKey(SectionIndex, Ident, NameHash(Ident));
+    int cursor = -1;
+    return FindValue(SectionIndex, Ident, Value, cursor);
+}
+
+bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value,
+                            int& Cursor) const {
+    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
+    // Keys are mostly read in the order they are written: try the one after the last found.
+    const bool valid =
+        Cursor >= 0 && Cursor < int(FKeys.size()) && FKeys[Cursor].Section == SectionIndex;
+    const int next = valid ? FKeys[Cursor].Next : FSections[SectionIndex].First;
+    const int k = next >= 0 && SameName(FKeys[next].Name, Ident)
+                      ? next
+                      : FindKey(SectionIndex, Ident, NameHash(Ident));
     if (k < 0) return false;
     Value = FKeys[k].Value;
+    Cursor = k;
     return true;
 }
 
-bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value) const {
+bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
+                            int& Cursor) const {
     char16_t units[64];
     if (Ident.size() > qsizetype(std::size(units)))
-        return FindValue(SectionIndex, QStringView(QString(Ident)), Value);
+        return FindValue(SectionIndex, QStringView(QString(Ident)), Value, Cursor);
     for (qsizetype i = 0; i < Ident.size(); ++i) units[i] = uchar(Ident.data()[i]);
-    return FindValue(SectionIndex, QStringView(units, Ident.size()), Value);
+    return FindValue(SectionIndex, QStringView(units, Ident.size()), Value, Cursor);
 }
 
 int TMemIniFile::KeyCount(int SectionIndex) const {

@@ -40,7 +40,11 @@ public:
     // The value of Ident without a copy; false when the section or the key is not there. The
     // view is valid until the content changes.
     bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value) const;
-    bool FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value) const;
+    // Reading a section's keys one after another: Cursor (-1 at first) remembers the key last
+    // found, and the key after it is tried before any lookup.
+    bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const;
+    bool FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
+                   int& Cursor) const;
     int KeyCount(int SectionIndex) const;
     // Visit(key, value) for the keys of a section in file order.
     template <class F> void ForEachKey(int SectionIndex, F Visit) const {

@@ -59,7 +59,7 @@ std::vector<std::pair<QString, QString>> ReadSkinListEntries(const TMemIniFile& 
                                                              const QString& Section) {
     const int section = Ini.SectionIndex(Section);
     int count = 0;
-    if (QStringView text; Ini.FindValue(section, QLatin1StringView("count"), text))
+    if (QStringView text; Ini.FindValue(section, QStringView(u"count"), text))
         if (!TryStrToInt(QString::fromRawData(text.data(), text.size()), count)) count = 0;
     std::vector<std::pair<int, QStringView>> numbered;
     Ini.ForEachKey(section, [&](QStringView Key, QStringView Value) {
