@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -15,21 +16,25 @@ void ParseFields(QStringView S, int* Out, int Count, const char* What) {
     int field = 0;
     qint64 value = 0;
     bool digits = false;
-    for (qsizetype i = 0; i <= S.size(); ++i) {
-        const char16_t c = i < S.size() ? S[i].unicode() : u',';
-        if (c >= u'0' && c <= u'9') {
-            value = value * 10 + (c - u'0');
-            digits = true;
-            if (value > INT_MAX) fail(QStringLiteral("的第 %1 个数太大").arg(field + 1));
-            continue;
-        }
-        if (c != u',') continue;
+    auto endField = [&] {
         if (field == Count) fail(QStringLiteral("应只有 %1 个以逗号分隔的数").arg(Count));
         if (!digits) fail(QStringLiteral("的第 %1 个数缺失").arg(field + 1));
         Out[field++] = int(value);
         value = 0;
         digits = false;
+    };
+    const char16_t* units = S.utf16();
+    for (qsizetype i = 0; i < S.size(); ++i) {
+        const char16_t c = units[i];
+        if (unsigned(c - u'0') < 10u) {
+            value = value * 10 + (c - u'0');
+            digits = true;
+            if (value > INT_MAX) fail(QStringLiteral("的第 %1 个数太大").arg(field + 1));
+        } else if (c == u',') {
+            endField();
+        }
     }
+    endField();
     if (field != Count) fail(QStringLiteral("应有 %1 个以逗号分隔的数").arg(Count));
 }
 
@@ -83,6 +88,7 @@ TFontStyles SkinStrToFontStyles(const QString& S) {
 
 TFontStyles SkinStrToFontStyles(QStringView S) {
     TFontStyles styles;
+    if (S.size() < 6) return styles; // shorter than any word; most fonts have no style
     for (const StyleWord& w : kStyleWords)
         if (S.contains(QLatin1String(w.Word), Qt::CaseSensitive)) styles.Include(w.Style);
     return styles;
@@ -114,6 +120,18 @@ QString SkinAlignmentToStr(TAlignment A) {
     default:
         return QStringLiteral("tarightjustify");
     }
+}
+
+bool TSkinIniExchange::Find(const char* Key, QStringView& Value) const {
+    // Keys are short ASCII names: widened on the stack in the same pass that finds their end.
+    char16_t units[64];
+    qsizetype n = 0;
+    while (Key[n] && n < qsizetype(std::size(units))) {
+        units[n] = uchar(Key[n]);
+        ++n;
+    }
+    if (Key[n]) return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value, FCursor);
+    return FIni.FindValue(FSectionIndex, QStringView(units, n), Value, FCursor);
 }
 
 void TSkinIniExchange::Int(const char* Key, int& V, int Default) {

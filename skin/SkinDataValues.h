@@ -63,9 +63,7 @@ public:
 
 private:
     // The value of Key as written, without a copy; false when the section lacks the key.
-    bool Find(const char* Key, QStringView& Value) const {
-        return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value, FCursor);
-    }
+    bool Find(const char* Key, QStringView& Value) const;
     // Runs a conversion, naming the section and key in the message when it fails.
     template <typename F> auto InSection(const char* Key, F Convert) const {
         try {
