@@ -20,6 +20,43 @@ QByteArray Stream(const QByteArray& Frame, qint32 Count, const QList<QByteArray>
     return s;
 }
 
+// A BMP file with a 40-byte header; Palette holds four bytes per colour.
+QByteArray BmpFile(int W, int H, int Bits, int Compression, const QByteArray& Palette,
+                   const QByteArray& Pixels) {
+    QByteArray out("BM");
+    const qint32 offset = 54 + qint32(Palette.size());
+    skintest::PutInt32(out, offset + qint32(Pixels.size()));
+    skintest::PutInt32(out, 0);
+    skintest::PutInt32(out, offset);
+    for (qint32 v : {40, W, H}) skintest::PutInt32(out, v);
+    out.append(char(1)).append(char(0)).append(char(Bits)).append(char(0));
+    for (qint32 v : {Compression, qint32(Pixels.size()), 0, 0, qint32(Palette.size() / 4), 0})
+        skintest::PutInt32(out, v);
+    return out + Palette + Pixels;
+}
+
+// An uncompressed picture of every kind the reader decodes itself, its rows padded to four
+// bytes; negative H stores the rows top-down.
+QByteArray PatternBmp(int W, int H, int Bits, int Colours) {
+    QByteArray palette;
+    for (int i = 0; i < Colours; ++i)
+        palette.append(char(i * 37)).append(char(255 - i * 11)).append(char(i * 5)).append('\0');
+    const int stride = (W * Bits + 31) / 32 * 4;
+    QByteArray pixels(stride * std::abs(H), '\0');
+    for (int y = 0; y < std::abs(H); ++y)
+        for (int x = 0; x < W; ++x) {
+            char* row = pixels.data() + y * stride;
+            const int v = (x * 7 + y * 13) & 0xFF;
+            if (Bits >= 24) {
+                for (int c = 0; c < Bits / 8; ++c) row[x * Bits / 8 + c] = char(v + c * 50);
+                continue;
+            }
+            const int index = v % Colours, perByte = 8 / Bits;
+            row[x / perByte] = char(row[x / perByte] | index << (8 - Bits * (x % perByte + 1)));
+        }
+    return BmpFile(W, H, Bits, 0, palette, pixels);
+}
+
 void ExpectRefused(const QByteArray& Data, const char* What) {
     SCOPED_TRACE(What);
     TspStoredSkin skin(nullptr);
@@ -169,4 +206,52 @@ TEST(StoredSkin, FileNameOnlyStoresTheTextAtRunTime) {
     skin.SetFileName("/nowhere/skin.ini");
     EXPECT_EQ(skin.FileName(), "/nowhere/skin.ini");
     EXPECT_TRUE(skin.Empty());
+}
+
+TEST(StoredSkin, PicturesDecodedOnFirstUseHaveTheFilesPixels) {
+    const QList<QByteArray> files = {
+        PatternBmp(13, 5, 1, 2),   PatternBmp(9, -4, 1, 2),     PatternBmp(11, 3, 4, 16),
+        PatternBmp(7, 6, 4, 5),    PatternBmp(5, 7, 8, 256),    PatternBmp(6, -3, 8, 100),
+        PatternBmp(7, 4, 24, 0),   PatternBmp(5, -6, 24, 0),    PatternBmp(4, 3, 32, 0),
+        PatternBmp(75, 21, 24, 0), PatternBmp(152, 125, 8, 256)};
+    TspStoredSkin skin(nullptr);
+    skin.ReadPictures(Stream(files[0], qint32(files.size()), files));
+    TspSkinData data(nullptr);
+    data.ApplyStoredSkin(&skin);
+    for (int i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QImage expected =
+            QImage::fromData(files[i], "BMP").convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull());
+        // Once through the skin data, once through the stored skin: one picture, one decoding.
+        const TBitmap* shared = data.Picture(i);
+        ASSERT_NE(shared, nullptr);
+        EXPECT_EQ(shared, skin.ActivePicture(i));
+        EXPECT_EQ(shared->Image().convertToFormat(QImage::Format_RGB32), expected);
+        TBitmap eager;
+        TBmpFileInfo info;
+        QString error;
+        ASSERT_TRUE(CheckBmpFile(reinterpret_cast<const uchar*>(files[i].constData()),
+                                 files[i].size(), info, error));
+        LoadBmpFile(eager, reinterpret_cast<const uchar*>(files[i].constData()), info);
+        EXPECT_EQ(eager.Image(), shared->Image());
+        EXPECT_EQ(eager.PixelFormat(), shared->PixelFormat());
+    }
+    EXPECT_EQ(skin.WritePictures(), Stream(files[0], qint32(files.size()), files));
+}
+
+TEST(StoredSkin, APictureThatPassesItsHeaderButCannotDecodeRefusesTheStream) {
+    QByteArray grey;
+    for (int i = 0; i < 256; ++i) grey.append(char(i)).append(char(i)).append(char(i)).append('\0');
+    // Run-length data whose literal run of 255 pixels ends after three.
+    const QByteArray broken = BmpFile(4, 4, 8, 1, grey, QByteArray("\x00\xff\x01\x02\x03", 5));
+    TBmpFileInfo info;
+    QString error;
+    ASSERT_TRUE(CheckBmpFile(reinterpret_cast<const uchar*>(broken.constData()), broken.size(),
+                             info, error));
+    ExpectRefused(Stream(skintest::Bmp24(3, 2), 1, {broken}), "undecodable run-length data");
+    const QByteArray sound = BmpFile(4, 1, 8, 1, grey, QByteArray("\x04\x07\x00\x01", 4));
+    TspStoredSkin skin(nullptr);
+    skin.ReadPictures(Stream(sound, 0, {}));
+    EXPECT_EQ(skin.SlotPicture(TSkinSlot::Picture)->Image().pixel(3, 0) & 0xFFFFFF, 0x070707u);
 }
