@@ -99,17 +99,38 @@ bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QS
 
 namespace {
 
-// Unpacks one row of 1, 4 or 8-bit palette indexes into colours.
-void PaletteRow(const uchar* In, QRgb* Out, int Width, int Bits, const QRgb* Table) {
-    if (Bits == 8) {
-        for (int x = 0; x < Width; ++x) Out[x] = Table[In[x]];
-        return;
+// Rows of palette indexes into colours, a whole byte of indexes per step.
+void Row8(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
+    int x = 0;
+    for (; x + 4 <= Width; x += 4) {
+        const QRgb a = Table[In[x]], b = Table[In[x + 1]], c = Table[In[x + 2]],
+                   d = Table[In[x + 3]];
+        Out[x] = a, Out[x + 1] = b, Out[x + 2] = c, Out[x + 3] = d;
     }
-    const int perByte = 8 / Bits, mask = (1 << Bits) - 1;
-    for (int x = 0; x < Width; ++x) {
-        const int shift = 8 - Bits * (x % perByte + 1);
-        Out[x] = Table[(In[x / perByte] >> shift) & mask];
+    for (; x < Width; ++x) Out[x] = Table[In[x]];
+}
+
+void Row4(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
+    int x = 0;
+    for (; x + 2 <= Width; x += 2, ++In) {
+        Out[x] = Table[*In >> 4];
+        Out[x + 1] = Table[*In & 15];
     }
+    if (x < Width) Out[x] = Table[*In >> 4];
+}
+
+void Row1(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
+    const QRgb zero = Table[0], one = Table[1];
+    int x = 0;
+    for (; x + 8 <= Width; x += 8, ++In)
+        for (int bit = 0; bit < 8; ++bit) Out[x + bit] = (*In << bit) & 0x80 ? one : zero;
+    for (int bit = 0; x < Width; ++x, ++bit) Out[x] = (*In << bit) & 0x80 ? one : zero;
+}
+
+// Four-byte pixels whose fourth byte is not alpha: opaque.
+void Row32(const uchar* In, QRgb* Out, int Width) {
+    for (int x = 0; x < Width; ++x, In += 4)
+        Out[x] = (uint32_t(In[0]) | uint32_t(In[1]) << 8 | uint32_t(In[2]) << 16) | 0xFF000000u;
 }
 
 QImage DecodePlain(const uchar* Data, const TBmpFileInfo& I) {
@@ -123,17 +144,29 @@ QImage DecodePlain(const uchar* Data, const TBmpFileInfo& I) {
         table[i] = qRgb(e[2], e[1], e[0]);
     }
     const qsizetype stride = ((qsizetype(I.Width) * I.BitCount + 31) / 32) * 4;
+    // The file's rows go straight into the image's buffer, asked for once.
+    uchar* const bits = image.bits();
+    const qsizetype line = image.bytesPerLine();
     for (int y = 0; y < I.Height; ++y) {
         const uchar* in = Data + I.PixelOffset + stride * (I.TopDown ? y : I.Height - 1 - y);
-        uchar* out = image.scanLine(y);
-        if (packed) {
+        uchar* out = bits + line * y;
+        auto* px = reinterpret_cast<QRgb*>(out);
+        switch (I.BitCount) {
+        case 24:
             std::memcpy(out, in, size_t(I.Width) * 3);
-        } else if (I.BitCount == 32) {
-            auto* px = reinterpret_cast<QRgb*>(out);
-            std::memcpy(px, in, size_t(I.Width) * 4);
-            for (int x = 0; x < I.Width; ++x) px[x] |= 0xFF000000u;
-        } else {
-            PaletteRow(in, reinterpret_cast<QRgb*>(out), I.Width, I.BitCount, table);
+            break;
+        case 32:
+            Row32(in, px, I.Width);
+            break;
+        case 8:
+            Row8(in, px, I.Width, table);
+            break;
+        case 4:
+            Row4(in, px, I.Width, table);
+            break;
+        default:
+            Row1(in, px, I.Width, table);
+            break;
         }
     }
     return image;
