@@ -5,6 +5,9 @@
 #include "platform/WindowEffects.h"
 #include "skin/SPEffBmp.h"
 
+#include <cmath>
+#include <vector>
+
 using namespace skintest;
 
 namespace {
@@ -46,6 +49,47 @@ TEST(SkinEffects, BlendLimitsAndRounding) {
     TspEffectBmp b = Filled(1, 1, 255);
     b.Blend(Filled(1, 1, 0), 0.3);
     EXPECT_EQ(b.Row(0)[0], 178); // 178.5 -> 178
+}
+
+TEST(SkinEffects, MixingAgreesWithTheFormulaForEveryPairOfLevels) {
+    // Channel 0 holds every (own, other) pair: own = column, other = row.
+    TspEffectBmp pairs(256, 256), others(256, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            uint8_t* own = pairs.Row(y) + 3 * x;
+            uint8_t* other = others.Row(y) + 3 * x;
+            own[0] = uint8_t(x), other[0] = uint8_t(y);
+            own[1] = uint8_t(y), other[1] = uint8_t(x);
+            own[2] = uint8_t(255 - x), other[2] = uint8_t((x * 7 + y) & 255);
+        }
+    // The product in double, then rounded with ties to even in a wider type where the sum is
+    // exact.
+    auto expected = [](int A, int B, double K) {
+        return int(std::nearbyintl((long double)A + (long double)(K * (B - A))));
+    };
+    const double ks[] = {
+        0.0,         1.0,         0.5,           0.3,  1.0 / 3,   2.0 / 3,     0.1,
+        0.7,         0.25,        0.999999,      1e-6, 1 - 1e-15, 5 / 16384.0, 5 / 16384.0 - 1e-12,
+        0.3 + 1e-13, 0.123456789, 8191 / 16384.0};
+    for (double k : ks) {
+        SCOPED_TRACE(k);
+        TspEffectBmp mixed = pairs;
+        mixed.Blend(others, k);
+        TspEffectBmp part = pairs;
+        part.BlendRect(others, Rect(3, 5, 250, 251), 5, 3, k);
+        std::vector<uint8_t> want(256 * 256);
+        for (int a = 0; a < 256; ++a)
+            for (int b = 0; b < 256; ++b) want[a * 256 + b] = uint8_t(expected(a, b, k));
+        int wrong = 0;
+        for (int y = 0; y < 256; ++y)
+            for (int c = 0; c < 3 * 256; ++c) {
+                const int a = pairs.Row(y)[c], w = want[a * 256 + others.Row(y)[c]];
+                wrong += mixed.Row(y)[c] != w;
+                const bool inside = y >= 5 && y < 251 && c >= 9 && c < 750;
+                wrong += part.Row(y)[c] != (inside ? w : a);
+            }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 TEST(SkinEffects, BlendRectTouchesOnlyItsArea) {
