@@ -18,7 +18,7 @@ public:
     ~TspTrayIcon() override;
     // After the window's description set the properties: starts hidden with MinimizedOnStart,
     // then shows or hides the icon as IconVisible says.
-    void Loaded();
+    void Loaded() override;
 
     // The icon shown: the program's own until one is given.
     const TIcon& Icon() const { return FIcon; }
