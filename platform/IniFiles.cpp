@@ -80,6 +80,24 @@ bool SameName(QStringView A, QStringView B) {
     return true;
 }
 
+// True when Name is Ident in ASCII letters of any case; false also when either holds other
+// characters (the full comparison decides those).
+bool SameAsciiName(QStringView Name, QLatin1StringView Ident) {
+    if (Name.size() != Ident.size()) return false;
+    const char16_t* n = Name.utf16();
+    const char* i = Ident.data();
+    for (qsizetype k = 0; k < Ident.size(); ++k) {
+        const unsigned a = n[k], b = uchar(i[k]);
+        if (a == b) {
+            if (a >= 0x80) return false;
+            continue;
+        }
+        // Letters differ in case by 0x20 only.
+        if ((a | 0x20) != (b | 0x20) || unsigned((a | 0x20) - 'a') >= 26u) return false;
+    }
+    return true;
+}
+
 // A string over someone else's characters is copied: a view into it could outlive them.
 QString Kept(const QString& S) {
     return !S.data_ptr().isMutable() && !S.isEmpty() ? QString(S.constData(), S.size()) : S;
@@ -260,13 +278,18 @@ bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Va
     return FindValue(SectionIndex, Ident, Value, cursor);
 }
 
+// The key after the one Cursor found (the section's first without one); -1 at the end.
+int TMemIniFile::NextKey(int SectionIndex, int Cursor) const {
+    const bool valid =
+        Cursor >= 0 && Cursor < int(FKeys.size()) && FKeys[Cursor].Section == SectionIndex;
+    return valid ? FKeys[Cursor].Next : FSections[SectionIndex].First;
+}
+
 bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value,
                             int& Cursor) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
     // Keys are mostly read in the order they are written: try the one after the last found.
-    const bool valid =
-        Cursor >= 0 && Cursor < int(FKeys.size()) && FKeys[Cursor].Section == SectionIndex;
-    const int next = valid ? FKeys[Cursor].Next : FSections[SectionIndex].First;
+    const int next = NextKey(SectionIndex, Cursor);
     const int k = next >= 0 && SameName(FKeys[next].Name, Ident)
                       ? next
                       : FindKey(SectionIndex, Ident, NameHash(Ident));
@@ -278,6 +301,14 @@ bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Va
 
 bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
                             int& Cursor) const {
+    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
+    // The key after the last found, compared without widening Ident first.
+    if (const int next = NextKey(SectionIndex, Cursor);
+        next >= 0 && SameAsciiName(FKeys[next].Name, Ident)) {
+        Value = FKeys[next].Value;
+        Cursor = next;
+        return true;
+    }
     char16_t units[64];
     if (Ident.size() > qsizetype(std::size(units)))
         return FindValue(SectionIndex, QStringView(QString(Ident)), Value, Cursor);

@@ -80,6 +80,7 @@ private:
     // Adds the key unless the section has it (the first value counts); gives its position.
     int AddKey(int Section, QStringView Name, QStringView Value);
     int Link();
+    int NextKey(int SectionIndex, int Cursor) const;
     int FindKey(int Section, QStringView Name, uint32_t Hash) const;
     void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash);
     void Rehash();

@@ -7,8 +7,30 @@
 
 namespace {
 
+// The usual form, digits and commas only with every field there and no number too large:
+// read in one tight pass. False for anything else, which the full reading below settles.
+bool PlainFields(QStringView S, int* Out, int Count) {
+    const char16_t* p = S.utf16();
+    const char16_t* const end = p + S.size();
+    for (int field = 0; field < Count; ++field) {
+        if (p == end || unsigned(*p - u'0') >= 10u) return false;
+        uint32_t value = 0;
+        int digits = 0;
+        for (; p != end && unsigned(*p - u'0') < 10u; ++p, ++digits)
+            value = value * 10 + uint32_t(*p - u'0');
+        if (digits > 9) return false;
+        Out[field] = int(value);
+        if (field + 1 < Count) {
+            if (p == end || *p != u',') return false;
+            ++p;
+        }
+    }
+    return p == end;
+}
+
 // Splits at "," and turns each field into a number after dropping everything but digits.
 void ParseFields(QStringView S, int* Out, int Count, const char* What) {
+    if (PlainFields(S, Out, Count)) return;
     auto fail = [&](const QString& Why) {
         throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”%3，请检查皮肤文件。")
                                 .arg(QString::fromLatin1(What), S.toString(), Why));
@@ -123,15 +145,7 @@ QString SkinAlignmentToStr(TAlignment A) {
 }
 
 bool TSkinIniExchange::Find(const char* Key, QStringView& Value) const {
-    // Keys are short ASCII names: widened on the stack in the same pass that finds their end.
-    char16_t units[64];
-    qsizetype n = 0;
-    while (Key[n] && n < qsizetype(std::size(units))) {
-        units[n] = uchar(Key[n]);
-        ++n;
-    }
-    if (Key[n]) return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value, FCursor);
-    return FIni.FindValue(FSectionIndex, QStringView(units, n), Value, FCursor);
+    return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value, FCursor);
 }
 
 void TSkinIniExchange::Int(const char* Key, int& V, int Default) {
