@@ -1,5 +1,6 @@
 // The stored skin's pictures stream from untrusted bytes: every input must end in pictures or a
-// read error, without reading past the data or allocating out of proportion to it.
+// read error, without reading past the data or allocating out of proportion to it, and every
+// picture read must decode when drawn.
 #include "skin/SkinDataStored.h"
 
 #include <QGuiApplication>
@@ -20,6 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         if (!skin.Damaged() || skin.ActivePictureCount() != 0) std::abort();
         return 0;
     }
+    // Pictures are decoded when first drawn: draw from each once, reading every row.
+    auto draw = [](const TBitmap* Picture) {
+        const QImage& image = Picture->Image();
+        uint32_t sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (qsizetype x = 0; x < image.bytesPerLine(); ++x) sum += image.constScanLine(y)[x];
+        volatile uint32_t keep = sum;
+        (void)keep;
+    };
+    for (int slot = 0; slot < 4; ++slot) draw(skin.SlotPicture(TSkinSlot(slot)));
+    for (int i = 0; i < skin.ActivePictureCount(); ++i) draw(skin.ActivePicture(i));
     // What was read writes back to the very same bytes, up to the end of the last picture.
     const QByteArray again = skin.WritePictures();
     if (again.size() > qsizetype(Size) ||
