@@ -313,6 +313,8 @@ template <class TBase> void TFlatButtonBase<TBase>::DrawButton(TCanvas& Canvas) 
     }
 
     if (!FGlyph.Empty()) DrawGlyph(Canvas, layout.GlyphPos);
+    // Without a caption no font is needed at all.
+    if (this->Caption().isEmpty()) return;
 
     Canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     const unsigned flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;

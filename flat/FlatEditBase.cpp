@@ -106,8 +106,18 @@ template <class TBase> void TFlatEditBase<TBase>::PaintFrame(TCanvas& c) {
 }
 
 template <class TBase> void TFlatEditBase<TBase>::AdjustHeight() {
+    if constexpr (!std::is_base_of_v<TCustomMemo, TBase>) {
+        // The line height needs the font: measured once the edit is in sight.
+        if (!this->HandleAllocated()) return this->DeferSize();
+        this->SetBoundsRect(MeasuredBounds());
+    }
+}
+
+template <class TBase> TRect TFlatEditBase<TBase>::MeasuredBounds() {
+    TRect r = TBase::MeasuredBounds();
     if constexpr (!std::is_base_of_v<TCustomMemo, TBase>)
-        this->SetHeight(this->Font()->LineHeight() + 2 * kFrame);
+        r.Bottom = r.Top + this->Font()->LineHeight() + 2 * kFrame;
+    return r;
 }
 
 template <class TBase> void TFlatEditBase<TBase>::Loaded() {

@@ -36,6 +36,7 @@ protected:
     void WndProc(TMessage& Message) override;
     void Loaded() override;
     void ApplyLook() override;
+    TRect MeasuredBounds() override;
     // Sets the client colour for the current look and repaints the frame.
     void RedrawFrame();
 

@@ -162,6 +162,7 @@ void TControl::SetParent(TWinControl* AParent) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    DropDeferredSize(); // all four given: nothing left to measure
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
     const TRect old = BoundsRect();
     const bool resized = AWidth != FWidth || AHeight != FHeight;
@@ -189,9 +190,9 @@ void TControl::SetClientHeight(int Value) {
 }
 
 TPoint TControl::ClientOrigin() const {
-    if (!FParent) return {FLeft, FTop};
+    if (!FParent) return {Left(), Top()};
     const TPoint p = FParent->ClientOrigin();
-    return {p.X + FLeft, p.Y + FTop};
+    return {p.X + Left(), p.Y + Top()};
 }
 
 TPoint TControl::ClientToScreen(TPoint P) const {
@@ -219,7 +220,8 @@ void TControl::SetVisible(bool Value) {
     FVisible = Value;
     Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
     if (FParent) {
-        FParent->InvalidateRect(BoundsRect());
+        if (Value && FParent->HandleAllocated()) SettleSize(); // coming into sight
+        FParent->InvalidateRect(Bounds(FLeft, FTop, FWidth, FHeight));
         if (FAlign != TAlign::alNone) FParent->Realign();
     }
 }
@@ -434,7 +436,8 @@ QWidget* TControl::HostWidget() const {
 }
 
 void TControl::Invalidate() {
-    if (FParent && FVisible) FParent->InvalidateRect(BoundsRect());
+    // Where it was drawn; a deferred size, once settled, invalidates its new place itself.
+    if (FParent && FVisible) FParent->InvalidateRect(Bounds(FLeft, FTop, FWidth, FHeight));
 }
 
 void TControl::Update() {

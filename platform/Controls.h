@@ -101,18 +101,38 @@ public:
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
 
-    int Left() const { return FLeft; }
-    int Top() const { return FTop; }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
-    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
-    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
-    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    int Left() const {
+        SettleSize();
+        return FLeft;
+    }
+    int Top() const {
+        SettleSize();
+        return FTop;
+    }
+    int Width() const {
+        SettleSize();
+        return FWidth;
+    }
+    int Height() const {
+        SettleSize();
+        return FHeight;
+    }
+    void SetLeft(int Value) { SetBoundsPart(0, Value); }
+    void SetTop(int Value) { SetBoundsPart(1, Value); }
+    void SetWidth(int Value) { SetBoundsPart(2, Value); }
+    void SetHeight(int Value) { SetBoundsPart(3, Value); }
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    TRect BoundsRect() const {
+        SettleSize();
+        return Bounds(FLeft, FTop, FWidth, FHeight);
+    }
     void SetBoundsRect(const TRect& R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
-    virtual TRect ClientRect() const { return Rect(0, 0, FWidth, FHeight); }
+    virtual TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    // A control sized by its text measures it only once in sight (platform/DeferredSize.cpp),
+    // so that nothing loads fonts before they are needed; reading its bounds settles it.
+    void SettleSize() const {
+        if (FSizeDeferred) const_cast<TControl*>(this)->SettleDeferredSize();
+    }
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
     void SetClientWidth(int Value);
@@ -211,6 +231,14 @@ protected:
     // The control's own part of moving: graphic controls repaint their old and new places.
     virtual void BoundsChanged(const TRect& OldBounds);
     void SendCancelMode(TControl* Sender);
+    // Puts off measuring until SettleSize; bounds set meanwhile win over the measured ones.
+    void DeferSize();
+    void DropDeferredSize() {
+        FSizeDeferred = false;
+        FPartsSetWhileDeferred = 0;
+    }
+    // The bounds the control's text asks for, from the bounds it has now.
+    virtual TRect MeasuredBounds() { return Bounds(FLeft, FTop, FWidth, FHeight); }
     // Stores a position and size that the window system has already applied.
     void SetBoundsRaw(int ALeft, int ATop, int AWidth, int AHeight) {
         FLeft = ALeft;
@@ -230,9 +258,14 @@ private:
     void LeftButtonDown(TMessage& Message, bool Double);
     void LeftButtonUp(TMessage& Message);
     void FontChanged();
+    void SettleDeferredSize();
+    void SetBoundsPart(int Part, int Value);
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    bool FSizeDeferred = false;
+    unsigned char FPartsSetWhileDeferred = 0; // bit i: FDeferredParts[i] was set
+    int FDeferredParts[4] = {};
     TAlign FAlign = TAlign::alNone;
     bool FVisible = true;
     bool FEnabled = true;

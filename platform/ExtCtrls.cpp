@@ -2,6 +2,8 @@
 
 #include "platform/Forms.h"
 
+#include <cstring>
+
 namespace {
 
 unsigned AlignmentFlags(TAlignment A) {
@@ -13,6 +15,22 @@ unsigned AlignmentFlags(TAlignment A) {
     default:
         return DT_LEFT;
     }
+}
+
+// Whether Child paints every pixel of R (its parent's client coordinates), so that nothing its
+// parent draws there is seen: a panel does, and so does a photo that fills R.
+bool HidesWhole(TControl* Child, const TRect& R) {
+    if (!Child->Visible()) return false;
+    const TRect b = Child->BoundsRect();
+    if (b.Left > R.Left || b.Top > R.Top || b.Right < R.Right || b.Bottom < R.Bottom) return false;
+    if (dynamic_cast<const TCustomPanel*>(Child)) return true;
+    auto* image = dynamic_cast<TImage*>(Child);
+    if (!image || image->Transparent()) return false;
+    const TGraphic* g = image->Picture()->Graphic();
+    if (!g || g->Transparent() || std::strcmp(g->ClassName(), "TJPEGImage") != 0) return false;
+    // Unless stretched or centred, the picture is drawn from the control's top-left corner.
+    return image->Stretch() ||
+           (!image->Center() && g->Width() >= b.Width() && g->Height() >= b.Height());
 }
 
 } // namespace
@@ -114,6 +132,8 @@ void TCustomPanel::Paint() {
     if (FBevelInner != TBevelCut::bvNone) bevel(FBevelInner);
     c.Brush()->SetColor(Color());
     c.FillRect(r);
+    // A caption nobody sees is not drawn: drawing text loads fonts.
+    if (Caption().isEmpty() || CaptionHidden(r)) return;
     c.Brush()->SetStyle(TBrushStyle::bsClear);
     c.SetFont(*Font());
     const int h = c.TextHeight("W");
@@ -121,6 +141,14 @@ void TCustomPanel::Paint() {
     r.Bottom = r.Top + h;
     c.DrawText(Caption(), r,
                DT_EXPANDTABS | DT_VCENTER | DT_SINGLELINE | AlignmentFlags(FAlignment));
+}
+
+bool TCustomPanel::CaptionHidden(const TRect& Inner) const {
+    TRect r = Inner; // the caption stays inside the bevels
+    OffsetRect(r, -ClientOffset().X, -ClientOffset().Y);
+    for (int i = 0; i < ControlCount(); ++i)
+        if (HidesWhole(Controls(i), r)) return true;
+    return false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -215,7 +243,17 @@ void TCustomLabel::Paint() {
 
 void TCustomLabel::AdjustBounds() {
     if (!FAutoSize || IsLoading()) return;
-    TRect r = ClientRect();
+    // A wrapped text is measured within the width the last measuring gave.
+    if (FWordWrap) SettleSize();
+    // Out of sight the text is measured when first shown or when the bounds are read.
+    if (!Visible() || !Parent() || !Parent()->HandleAllocated()) return DeferSize();
+    SettleSize();
+    SetBoundsRect(MeasuredBounds());
+}
+
+TRect TCustomLabel::MeasuredBounds() {
+    const TRect now = TGraphicControl::MeasuredBounds();
+    TRect r = Rect(0, 0, now.Width(), now.Height());
     TCanvas measure;
     measure.SetFont(*Font());
     QString text = Caption();
@@ -223,9 +261,9 @@ void TCustomLabel::AdjustBounds() {
     measure.DrawText(text, r,
                      DT_EXPANDTABS | DT_CALCRECT | (FWordWrap ? unsigned(DT_WORDBREAK) : 0u) |
                          (FShowAccelChar ? 0u : unsigned(DT_NOPREFIX)));
-    int x = Left();
-    if (FAlignment == TAlignment::taRightJustify) x += Width() - r.Right;
-    SetBounds(x, Top(), r.Right, r.Bottom);
+    int x = now.Left;
+    if (FAlignment == TAlignment::taRightJustify) x += now.Width() - r.Right;
+    return Bounds(x, now.Top, r.Right, r.Bottom);
 }
 
 void TCustomLabel::Loaded() {

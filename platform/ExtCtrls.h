@@ -37,6 +37,7 @@ protected:
 
 private:
     int BorderSize() const;
+    bool CaptionHidden(const TRect& Inner) const;
 
     TBevelCut FBevelInner = TBevelCut::bvNone;
     TBevelCut FBevelOuter = TBevelCut::bvRaised;
@@ -76,6 +77,7 @@ protected:
     void Loaded() override;
     virtual void DoDrawText(TRect& R, unsigned Flags);
     void AdjustBounds();
+    TRect MeasuredBounds() override;
 
 private:
     bool FAutoSize = true;

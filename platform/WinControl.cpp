@@ -102,6 +102,9 @@ QWidget* TWinControl::CreateWidget(QWidget* ParentWidget) {
 QWidget* TWinControl::Handle() const {
     if (FWidget) return FWidget;
     auto* self = const_cast<TWinControl*>(this);
+    // Settling the size may already have asked for the widget.
+    SettleSize();
+    if (FWidget) return FWidget;
     QWidget* parentWidget = Parent() ? WidgetOf(Parent()) : nullptr;
     FWidget = self->CreateWidget(parentWidget);
     RegisterWidget(FWidget, self);
@@ -114,6 +117,9 @@ QWidget* TWinControl::Handle() const {
         FWidget->setVisible(Visible());
     }
     self->CreateWnd();
+    // The graphic children are in sight with their parent: they measure now, not while painting.
+    for (TControl* c : FControls)
+        if (!c->IsWindowed() && c->Visible()) c->SettleSize();
     return FWidget;
 }
 
@@ -157,6 +163,7 @@ void TWinControl::BoundsChanged(const TRect&) {
 }
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    DropDeferredSize();
     const bool resized = AWidth != Width() || AHeight != Height();
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     // Without a shown widget no resize event comes back; align and tell the control now.

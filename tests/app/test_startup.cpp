@@ -5,8 +5,11 @@
 #include "platform/WidgetOf.h"
 
 #include <QDateEdit>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QTreeView>
+#include <cstdio>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -23,7 +26,41 @@ std::vector<std::string> WithWidgets(TWinControl* View) {
     return found;
 }
 
+// The font caches and font files the process has mapped: loading the font database maps them.
+std::vector<std::string> FontFilesMapped() {
+    std::vector<std::string> found;
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);) {
+        const size_t path = line.find('/');
+        if (path == std::string::npos) continue;
+        const std::string file = line.substr(path);
+        const std::string ext = file.size() > 4 ? file.substr(file.size() - 4) : file;
+        if (file.find("/fontconfig/") != std::string::npos || ext == ".ttf" || ext == ".ttc" ||
+            ext == ".otf" || ext == ".pfb")
+            found.push_back(file);
+    }
+    return found;
+}
+
 } // namespace
+
+// The first screen shows pictures only: no text is measured or drawn before it is painted, so
+// the font database and the Chinese font stay unloaded. Run in a process of its own, since
+// other tests load fonts.
+TEST_F(WindowFixture, FirstScreenIsPaintedWithoutLoadingFonts) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Seed({{EncodeDate(2026, 11, 3), "a"}, {EncodeDate(2026, 12, 2), "b"}}, 28);
+    EXPECT_EXIT(
+        {
+            if (!FontFilesMapped().empty()) std::exit(2); // loaded before the window: unusable
+            Tform_velna& w = Open();
+            QImage shot(590, 403, QImage::Format_RGB32);
+            WidgetOf(&w)->render(&shot);
+            for (const std::string& f : FontFilesMapped()) std::fprintf(stderr, "%s\n", f.c_str());
+            std::exit(FontFilesMapped().empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(WindowFixture, HiddenViewsHaveNoQtWidgetsAtStartAndGetThemWhenShown) {
     Seed({{EncodeDate(2026, 11, 3), "a"}, {EncodeDate(2026, 12, 2), "b"}}, 28);

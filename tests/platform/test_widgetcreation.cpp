@@ -161,3 +161,39 @@ TEST_F(Shown, ListItemsStayInStepWithTheViewThroughDeletesAndChanges) {
     list->ClearItems();
     EXPECT_EQ(m->rowCount(), 0);
 }
+
+// A label sized by its text measures it only once in sight (measuring loads fonts); read or
+// shown, it has the bounds it would have had if measured at once.
+TEST_F(Shown, TextSizedLabelsOutOfSightHaveTheBoundsOfLabelsMeasuredAtOnce) {
+    auto* seen = Make<TPanel>(Form.get(), Rect(0, 0, 150, 200));
+    auto* hidden = Make<TPanel>(Form.get(), Rect(150, 0, 300, 200));
+    hidden->SetVisible(false);
+    Form->Show();
+    auto label = [&](TWinControl* Parent, TAlignment Alignment) {
+        auto* l = new TLabel(Form.get());
+        l->SetParent(Parent);
+        l->SetAlignment(Alignment);
+        l->SetBounds(100, 10, 40, 17);
+        l->Font()->SetName(QString::fromUtf8("宋体"));
+        l->Font()->SetHeight(-13);
+        l->SetCaption(QString::fromUtf8("例假时间:"));
+        return l;
+    };
+    for (TAlignment a : {TAlignment::taLeftJustify, TAlignment::taRightJustify}) {
+        const TRect atOnce = label(seen, a)->BoundsRect();
+        EXPECT_NE(atOnce.Width(), 40);
+        EXPECT_EQ(label(hidden, a)->BoundsRect(), atOnce);
+    }
+    // A width set while the measuring waits is kept; the rest is measured.
+    TLabel* reference = label(seen, TAlignment::taLeftJustify);
+    TLabel* status = label(hidden, TAlignment::taLeftJustify);
+    status->SetWidth(233);
+    TLabel* shown = label(hidden, TAlignment::taLeftJustify);
+    shown->SetCaption(QString::fromUtf8("例假"));
+    hidden->SetVisible(true);
+    EXPECT_EQ(status->BoundsRect(), Bounds(100, 10, 233, reference->Height()));
+    EXPECT_LT(shown->Width(), reference->Width());
+    // Measured again, the new caption gives the width.
+    status->SetCaption(QString::fromUtf8("例假"));
+    EXPECT_EQ(status->BoundsRect(), shown->BoundsRect());
+}
