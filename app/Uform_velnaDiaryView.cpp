@@ -44,6 +44,33 @@ QString EntryTitle(int ID) {
     return U("第") + IntToStr(ID) + U("条日记:");
 }
 
+// The list's rows: the diary as read, each row's date written out only when the list shows it.
+class DiaryListRows : public TListRows {
+public:
+    explicit DiaryListRows(DiaryTable Table) : FTable(std::move(Table)) {}
+    int Count() const override { return FTable.Count(); }
+    QString Text(int Row, int Column) const override {
+        switch (Column) {
+        case 0: {
+            // A stored date that is no date keeps its text, so the entry can still be found.
+            const std::optional<TDateTime> date = FTable.Date(Row);
+            const QString bad = date ? QString() : FTable.DateText(Row);
+            return bad.isEmpty() ? DateTimeToStr(date.value_or(0)) : bad;
+        }
+        case 1:
+            return FTable.Status(Row);
+        case 2:
+            return FTable.Diary(Row);
+        default:
+            return {};
+        }
+    }
+    intptr_t Data(int Row) const override { return FTable.ID(Row); }
+
+private:
+    DiaryTable FTable;
+};
+
 } // namespace
 
 void Tform_velna::CreateDiaryView() {
@@ -129,14 +156,8 @@ void Tform_velna::CreateDiaryForm() {
 
 void Tform_velna::apart_list_update() {
     Apart_list->ClearItems();
-    for (const DiaryRow& row : Store().LoadDiaryList()) {
-        TListItem* item = Apart_list->AddItem();
-        // A stored date that is no date keeps its text, so the entry can still be found.
-        item->SetCaption(row.BadDate.isEmpty() ? DateTimeToStr(row.Date) : row.BadDate);
-        item->SubItems()->Add(row.Status);
-        item->SubItems()->Add(row.Diary);
-        item->SetData(row.ID);
-    }
+    // Every row is in the list; the list makes an item of a row only when one is asked for.
+    Apart_list->SetRows(std::make_shared<DiaryListRows>(Store().LoadDiaryTable()));
 }
 
 void Tform_velna::FlatSpeedButton7Click(TObject*) {

@@ -60,6 +60,28 @@ public:
     int ColumnCount() const { return sqlite3_column_count(stmt); }
     QString ColumnName(int i) const { return QString::fromUtf8(sqlite3_column_name(stmt, i)); }
 
+    long long Integer(int i) const { return sqlite3_column_int64(stmt, i); }
+
+    // The column of the current row, added to Table as stored.
+    void AddColumnTo(TResultTable& Table, int i) const {
+        switch (sqlite3_column_type(stmt, i)) {
+        case SQLITE_INTEGER:
+            return Table.AddInteger(sqlite3_column_int64(stmt, i));
+        case SQLITE_FLOAT:
+            return Table.AddFloat(sqlite3_column_double(stmt, i));
+        case SQLITE_TEXT: {
+            auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            return Table.AddText({text, size_t(sqlite3_column_bytes(stmt, i))});
+        }
+        case SQLITE_BLOB: {
+            auto data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+            return Table.AddBlob({data, size_t(sqlite3_column_bytes(stmt, i))});
+        }
+        default:
+            return Table.AddNull();
+        }
+    }
+
     QVariant Column(int i) const {
         switch (sqlite3_column_type(stmt, i)) {
         case SQLITE_INTEGER:
@@ -83,8 +105,6 @@ private:
     TADOConnection& conn;
     sqlite3_stmt* stmt = nullptr;
 };
-
-const QVariant kNull;
 
 bool IsKnownKey(const QString& Key) {
     for (const char* k : {"Provider", "Data Source", "Persist Security Info", "Mode", "User ID",
@@ -167,7 +187,9 @@ void TADOConnection::Open() {
         return m.trimmed().compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0;
     });
     sqlite3* db = nullptr;
-    int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // The program reaches a connection from its one thread only: no locking per call, which
+    // costs more than the reading itself on a long result.
+    int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         QString msg =
@@ -258,32 +280,19 @@ bool TField::IsNull() const {
 }
 
 QString TField::AsString() const {
-    const QVariant& v = FDataSet->FieldValue(FIndex);
-    if (v.typeId() == QMetaType::Double) return QString::number(v.toDouble(), 'g', 15);
-    if (v.typeId() == QMetaType::QByteArray) return QString::fromUtf8(v.toByteArray());
-    return v.toString();
+    const int row = FDataSet->BrowsedRow();
+    if (row >= 0) return FDataSet->FRows->AsString(row, FIndex);
+    return ValueText(FDataSet->FieldValue(FIndex));
 }
 
 int TField::AsInteger() const {
-    const QVariant& v = FDataSet->FieldValue(FIndex);
-    switch (v.typeId()) {
-    case QMetaType::UnknownType:
-        return 0;
-    case QMetaType::LongLong:
-    case QMetaType::Double: {
-        // A stored number beyond 32 bits is no integer value of ours: say so, do not wrap.
-        const double d = std::round(v.toDouble());
-        if (!(d >= -2147483648.0 && d <= 2147483647.0))
-            throw EConvertError("'" + AsString() + "' is not a valid integer value");
-        return v.typeId() == QMetaType::LongLong ? int(v.toLongLong()) : int(d);
-    }
-    default:
-        return StrToInt(AsString());
-    }
+    return ValueToInteger(FDataSet->FieldValue(FIndex));
 }
 
 TDateTime TField::AsDateTime() const {
-    const QVariant& v = FDataSet->FieldValue(FIndex);
+    const int row = FDataSet->BrowsedRow();
+    if (row >= 0) return FDataSet->FRows->AsDateTime(row, FIndex);
+    const QVariant v = FDataSet->FieldValue(FIndex);
     switch (v.typeId()) {
     case QMetaType::UnknownType:
         return 0;
@@ -357,13 +366,10 @@ void TADOQuery::Open() {
     if (columns <= 0)
         throw EDatabaseError(QStringLiteral("CommandText does not return a result set"));
 
-    std::vector<Row> rows;
+    auto rows = std::make_shared<TResultTable>(columns);
     while (stmt.Step()) {
-        Row row;
-        row.Values.reserve(columns);
-        for (int i = 0; i < columns; ++i) row.Values.push_back(stmt.Column(i));
-        if (shape.Updatable) row.RowId = stmt.Column(columns).toLongLong();
-        rows.push_back(std::move(row));
+        for (int i = 0; i < columns; ++i) stmt.AddColumnTo(*rows, i);
+        rows->EndRow(shape.Updatable ? stmt.Integer(columns) : 0);
     }
 
     FShape = shape;
@@ -382,7 +388,7 @@ void TADOQuery::Open() {
 
 void TADOQuery::Close() {
     FState = TDataSetState::dsInactive;
-    FRows.clear();
+    FRows.reset();
     FFields.clear();
     FColumnNames.clear();
     FModified.clear();
@@ -408,7 +414,7 @@ void TADOQuery::CheckBrowseMode() {
 
 int TADOQuery::RecordCount() const {
     CheckActive();
-    return static_cast<int>(FRows.size());
+    return FRows->RowCount();
 }
 
 int TADOQuery::RecNo() const {
@@ -417,22 +423,22 @@ int TADOQuery::RecNo() const {
 
 void TADOQuery::First() {
     CheckBrowseMode();
-    FRecNo = FRows.empty() ? -1 : 0;
+    FRecNo = RecordCount() == 0 ? -1 : 0;
     FBof = true;
-    FEof = FRows.empty();
+    FEof = FRecNo < 0;
 }
 
 void TADOQuery::Last() {
     CheckBrowseMode();
-    FRecNo = static_cast<int>(FRows.size()) - 1;
-    FBof = FRows.empty();
+    FRecNo = RecordCount() - 1;
+    FBof = FRecNo < 0;
     FEof = true;
 }
 
 void TADOQuery::Next() {
     CheckBrowseMode();
     FBof = false;
-    if (FRecNo + 1 < static_cast<int>(FRows.size()))
+    if (FRecNo + 1 < RecordCount())
         ++FRecNo;
     else
         FEof = true;
@@ -453,11 +459,22 @@ TField* TADOQuery::Fields(int Index) const {
     return FFields[Index].get();
 }
 
-const QVariant& TADOQuery::FieldValue(int Index) const {
+int TADOQuery::BrowsedRow() const {
+    if (FState != TDataSetState::dsBrowse || FRecNo < 0 || FRecNo >= FRows->RowCount()) return -1;
+    return FRecNo;
+}
+
+QVariant TADOQuery::FieldValue(int Index) const {
     if (FState == TDataSetState::dsEdit || FState == TDataSetState::dsInsert)
         return FBuffer.Values[Index];
-    if (FRecNo < 0 || FRecNo >= static_cast<int>(FRows.size())) return kNull;
-    return FRows[FRecNo].Values[Index];
+    const int row = BrowsedRow();
+    return row < 0 ? QVariant() : FRows->Value(row, Index);
+}
+
+TResultTable& TADOQuery::ChangedRows() {
+    // Readers keep the rows they were given.
+    if (FRows.use_count() > 1) FRows = std::make_shared<TResultTable>(*FRows);
+    return *FRows;
 }
 
 void TADOQuery::SetFieldValue(int Index, const QVariant& Value) {
@@ -477,12 +494,12 @@ void TADOQuery::CheckUpdatable() const {
 void TADOQuery::Edit() {
     if (FState == TDataSetState::dsEdit || FState == TDataSetState::dsInsert) return;
     CheckUpdatable();
-    if (FRows.empty()) {
+    if (RecordCount() == 0) {
         Insert();
         return;
     }
     if (FRecNo < 0) FRecNo = 0;
-    FBuffer = FRows[FRecNo];
+    FBuffer = Row{FRows->Values(FRecNo), FRows->RowId(FRecNo)};
     FModified.clear();
     FState = TDataSetState::dsEdit;
 }
@@ -504,7 +521,7 @@ void TADOQuery::Insert() {
 
 void TADOQuery::Append() {
     CheckActive();
-    StartNewRow(static_cast<int>(FRows.size()));
+    StartNewRow(RecordCount());
 }
 
 void TADOQuery::Cancel() {
@@ -567,9 +584,9 @@ void TADOQuery::Post() {
         FConnection->InWriteTransaction([&] { stored = ReadRow(WriteRow()); });
     }
     if (FState == TDataSetState::dsEdit) {
-        FRows[FRecNo] = std::move(stored);
+        ChangedRows().SetRow(FRecNo, stored.Values, stored.RowId);
     } else {
-        FRows.insert(FRows.begin() + FInsertAt, std::move(stored));
+        ChangedRows().InsertRow(FInsertAt, stored.Values, stored.RowId);
         FRecNo = FInsertAt;
     }
     FState = TDataSetState::dsBrowse;

@@ -5,6 +5,7 @@
 
 #include "platform/Classes.h"
 #include "platform/DataAccessSql.h"
+#include "platform/ResultTable.h"
 #include "platform/Strings.h"
 #include "platform/SysUtils.h"
 
@@ -114,6 +115,9 @@ public:
 
     int FieldCount() const { return static_cast<int>(FFields.size()); }
     TField* Fields(int Index) const;
+    // The rows of the open result, for readers that keep them (none when closed); they stay as
+    // they are whatever the query does next.
+    std::shared_ptr<const TResultTable> Result() const { return FRows; }
 
     // On a result without rows, Edit starts a new row.
     void Edit();
@@ -139,7 +143,10 @@ private:
     void CheckBrowseMode();
     void CheckUpdatable() const;
     void StartNewRow(int Position);
-    const QVariant& FieldValue(int Index) const;
+    // The current row of the result, -1 while editing or off the rows.
+    int BrowsedRow() const;
+    QVariant FieldValue(int Index) const;
+    TResultTable& ChangedRows();
     void SetFieldValue(int Index, const QVariant& Value);
     long long WriteRow();
     Row ReadRow(long long RowId);
@@ -151,7 +158,7 @@ private:
     sqltext::SelectShape FShape;
     std::vector<std::unique_ptr<TField>> FFields;
     std::vector<QString> FColumnNames; // as the engine is to be told, for writes
-    std::vector<Row> FRows;
+    std::shared_ptr<TResultTable> FRows;
     int FRecNo = -1;
     bool FEof = true;
     bool FBof = true;

@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QTreeView>
+#include <numeric>
 
 // The items as Qt sees them: rows read from the list view when painted.
 class TListModel : public QAbstractTableModel {
@@ -19,10 +20,7 @@ public:
     }
     QVariant data(const QModelIndex& Index, int Role) const override {
         if (Role != Qt::DisplayRole || !Index.isValid()) return {};
-        const TListItem* item = FList->Item(Index.row());
-        if (Index.column() == 0) return item->Caption();
-        const TStringList& sub = item->SubItemList();
-        return Index.column() <= sub.Count() ? sub.Strings(Index.column() - 1) : QString();
+        return FList->ItemText(Index.row(), Index.column());
     }
     QVariant headerData(int Section, Qt::Orientation Orientation, int Role) const override {
         if (Orientation != Qt::Horizontal || Role != Qt::DisplayRole) return {};
@@ -176,8 +174,41 @@ TListItem* TListView::AddItem() {
     const int row = ItemCount();
     if (FModel) FModel->BeginInsertRow(row);
     FItems.push_back(std::make_unique<TListItem>(this, row));
+    if (!FRowOf.empty()) FRowOf.push_back(-1);
     if (FModel) FModel->EndInsertRow();
     return FItems.back().get();
+}
+
+TListItem* TListView::Item(int Index) const {
+    std::unique_ptr<TListItem>& slot = FItems.at(size_t(Index));
+    if (slot) return slot.get();
+    // A row of FRows becomes an item when one is asked for.
+    const int row = FRowOf.empty() ? Index : FRowOf[size_t(Index)];
+    slot = std::make_unique<TListItem>(const_cast<TListView*>(this), Index);
+    const auto onChange = std::exchange(slot->FSubItems.OnChange, nullptr);
+    slot->FCaption = FRows->Text(row, 0);
+    for (int c = 1; c < ColumnCount(); ++c) slot->FSubItems.Add(FRows->Text(row, c));
+    slot->FData = FRows->Data(row);
+    slot->FSubItems.OnChange = onChange;
+    return slot.get();
+}
+
+QString TListView::ItemText(int Index, int Column) const {
+    if (const TListItem* item = FItems[size_t(Index)].get()) {
+        if (Column == 0) return item->Caption();
+        const TStringList& sub = item->SubItemList();
+        return Column <= sub.Count() ? sub.Strings(Column - 1) : QString();
+    }
+    return FRows->Text(FRowOf.empty() ? Index : FRowOf[size_t(Index)], Column);
+}
+
+void TListView::SetRows(std::shared_ptr<const TListRows> Rows) {
+    ClearItems();
+    if (!Rows) return;
+    if (FModel) FModel->BeginReset();
+    FRows = std::move(Rows);
+    FItems.resize(size_t(FRows->Count()));
+    if (FModel) FModel->EndReset();
 }
 
 void TListView::ItemChanged(const TListItem* Item) {
@@ -190,6 +221,8 @@ void TListView::ClearItems() {
     FKeptSelection = nullptr;
     if (FModel) FModel->BeginReset();
     FItems.clear();
+    FRows.reset();
+    FRowOf.clear();
     if (FModel) FModel->EndReset();
     FClearing = false;
 }
@@ -201,8 +234,14 @@ void TListView::DeleteItem(TListItem* Item) {
     if (FKeptSelection == Item) FKeptSelection = nullptr;
     FClearing = true;
     if (FModel) FModel->BeginRemoveRow(i);
+    if (FRows && FRowOf.empty()) {
+        FRowOf.resize(FItems.size());
+        std::iota(FRowOf.begin(), FRowOf.end(), 0);
+    }
+    if (!FRowOf.empty()) FRowOf.erase(FRowOf.begin() + i);
     FItems.erase(FItems.begin() + i);
-    for (size_t k = size_t(i); k < FItems.size(); ++k) FItems[k]->FIndex = int(k);
+    for (size_t k = size_t(i); k < FItems.size(); ++k)
+        if (FItems[k]) FItems[k]->FIndex = int(k);
     if (FModel) FModel->EndRemoveRow();
     FClearing = false;
     SelectionChanged();

@@ -46,6 +46,17 @@ private:
     intptr_t FData = 0;
 };
 
+// Rows kept elsewhere that the list shows without an item object per row: the text of a row's
+// caption (column 0) and sub-items, and its value. The list makes an item for a row only when
+// one is asked for.
+class TListRows {
+public:
+    virtual ~TListRows() = default;
+    virtual int Count() const = 0;
+    virtual QString Text(int Row, int Column) const = 0;
+    virtual intptr_t Data(int Row) const = 0;
+};
+
 using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 
 class TListView : public TNativeControl {
@@ -60,8 +71,10 @@ public:
 
     TListItem* AddItem();
     int ItemCount() const { return static_cast<int>(FItems.size()); }
-    TListItem* Item(int Index) const { return FItems.at(Index).get(); }
+    TListItem* Item(int Index) const;
     void ClearItems();
+    // Replaces the items by Rows, which the list keeps and reads when it shows a row.
+    void SetRows(std::shared_ptr<const TListRows> Rows);
     void DeleteItem(TListItem* Item);
     int IndexOf(const TListItem* Item) const;
     TListItem* Selected() const;
@@ -88,11 +101,17 @@ protected:
 
 private:
     friend class TListItem;
+    friend class TListModel;
+    QString ItemText(int Index, int Column) const;
     void ItemChanged(const TListItem* Item);
     void ShowColumns();
     void SelectionChanged();
     std::vector<TListColumn> FColumns;
-    std::vector<std::unique_ptr<TListItem>> FItems;
+    // One per item; empty while the item is only a row of FRows.
+    mutable std::vector<std::unique_ptr<TListItem>> FItems;
+    std::shared_ptr<const TListRows> FRows;
+    // The row of FRows of each item, once an item was deleted (-1: added, not from FRows).
+    std::vector<int> FRowOf;
     // Made with the widget.
     TListModel* FModel = nullptr;
     // The selected item while there is no widget to hold the selection.

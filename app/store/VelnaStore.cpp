@@ -83,30 +83,35 @@ int VelnaStore::StoredCycleLength() {
     });
 }
 
-std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
+DiaryTable VelnaStore::LoadDiaryTable() {
     return Guarded("读取例假日记", [&] {
         Run(kSelectDiary);
-        std::vector<DiaryRow> rows;
-        const int n = FQuery.RecordCount();
-        rows.reserve(n);
-        for (int i = 0; i < n; ++i) {
-            DiaryRow row;
-            row.ID = FQuery.Fields(diary::ID)->AsInteger();
-            row.Status = FQuery.Fields(diary::Status)->AsString();
-            row.Diary = FQuery.Fields(diary::Text)->AsString();
-            try {
-                row.Date = FQuery.Fields(diary::Date)->AsDateTime();
-                DateToStr(row.Date); // a number far outside the calendar is no date either
-            } catch (const EConvertError& e) {
-                row.Date = 0;
-                row.BadDate = FQuery.Fields(diary::Date)->AsString();
-                NoteBadValue({"velna", i + 1, row.ID, diary::Date, row.BadDate, e.Message()});
-            }
-            rows.push_back(std::move(row));
-            FQuery.Next();
+        DiaryTable table(FQuery.Result());
+        for (int i = 0; i < table.Count(); ++i) {
+            const int id = table.ID(i); // a key that is no number ends the load, as it did
+            if (!table.Date(i))
+                NoteBadValue(
+                    {"velna", i + 1, id, diary::Date, table.DateText(i), table.DateProblem(i)});
         }
-        return rows;
+        // The result stays open on its last row, as after reading every row in turn.
+        FQuery.Last();
+        return table;
     });
+}
+
+std::vector<DiaryRow> VelnaStore::LoadDiaryList() {
+    const DiaryTable table = LoadDiaryTable();
+    std::vector<DiaryRow> rows(size_t(table.Count()));
+    for (int i = 0; i < table.Count(); ++i) {
+        DiaryRow& row = rows[size_t(i)];
+        row.ID = table.ID(i);
+        const std::optional<TDateTime> date = table.Date(i);
+        row.Date = date.value_or(0);
+        if (!date) row.BadDate = table.DateText(i);
+        row.Status = table.Status(i);
+        row.Diary = table.Diary(i);
+    }
+    return rows;
 }
 
 std::optional<DiaryEntry> VelnaStore::LoadDiaryEntry(int ID) {

@@ -2,6 +2,7 @@
 // The statements the main window runs on its database, in the order it runs them, on the
 // window's one connection and its one reused query.
 
+#include "app/store/DiaryTable.h"
 #include "app/store/VelnaMessages.h"
 #include "platform/DataAccess.h"
 
@@ -46,7 +47,10 @@ public:
     // Show, second read: the cycle length of the first settings row, 0 without one. Closes.
     int StoredCycleLength();
 
-    // Every diary row in the order the file holds them; leaves the result open.
+    // Every diary row in the order the file holds them; leaves the result open. Dates that
+    // are no dates are noted as bad values.
+    DiaryTable LoadDiaryTable();
+    // The same rows, converted.
     std::vector<DiaryRow> LoadDiaryList();
     // Leaves the result open.
     std::optional<DiaryEntry> LoadDiaryEntry(int ID);

@@ -2,6 +2,7 @@
 // shown, holding what the start put into them.
 
 #include "WindowFixture.h"
+#include "app/store/DiaryRecords.h"
 #include "platform/WidgetOf.h"
 
 #include <QDateEdit>
@@ -84,4 +85,44 @@ TEST_F(WindowFixture, HiddenViewsHaveNoQtWidgetsAtStartAndGetThemWhenShown) {
     EXPECT_EQ(w.Apart_list->View()->model()->rowCount(), 2);
     EXPECT_EQ(w.Apart_list->View()->model()->index(1, 0).data().toString(), "2026-12-02");
     EXPECT_EQ(w.DateTimePicker2->Date(), EncodeDate(2026, 12, 16));
+}
+
+// A long diary: every row is listed and the first and last read as stored; saving a new entry
+// adds it and leaves every other row as it was.
+TEST_F(WindowFixture, AHundredThousandRowDiaryIsListedWholeAndSavingKeepsEveryRow) {
+    Seed({}, 28);
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString(DatabaseConnectionString(World->Program));
+    connection.Execute(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
+        "INSERT INTO [velna] ([date], [status], [diary]) SELECT date('2020-01-01', '+' || "
+        "(i % 3000 * 28) || ' days'), '正常', '第' || i || '条日记' FROM n");
+    const std::vector<StoredDiary> before = ReadAllDiary(connection);
+    const TDateTime lastDate = EncodeDate(2020, 1, 1) + 100000 % 3000 * 28;
+
+    Tform_velna& w = Open();
+    EXPECT_EQ(w.DateTimePicker1->Date(), lastDate);
+    ASSERT_EQ(w.Apart_list->ItemCount(), 100000);
+    EXPECT_EQ(w.Apart_list->Item(0)->Caption(), "2020-01-29");
+    EXPECT_EQ(w.Apart_list->Item(0)->SubItems()->Strings(1), QString::fromUtf8("第1条日记"));
+    EXPECT_EQ(w.Apart_list->Item(99999)->Caption(), DateToStr(lastDate));
+    EXPECT_EQ(w.Apart_list->Item(99999)->SubItems()->Strings(0), QString::fromUtf8("正常"));
+    EXPECT_EQ(w.Apart_list->Item(99999)->Data(), 100000);
+
+    w.FlatSpeedButton7Click(nullptr);
+    w.BitBtn1Click(nullptr);
+    w.FlatMemo2->SetText(QString::fromUtf8("新的一条"));
+    w.FlatComboBox1->SetText(QString::fromUtf8("正常"));
+    w.BitBtn3Click(nullptr);
+    ASSERT_EQ(w.Apart_list->ItemCount(), 100001);
+    EXPECT_EQ(w.Apart_list->Item(100000)->SubItems()->Strings(1), QString::fromUtf8("新的一条"));
+    const std::vector<StoredDiary> after = ReadAllDiary(connection);
+    ASSERT_EQ(after.size(), 100001u);
+    for (size_t i = 0; i < before.size(); ++i) {
+        ASSERT_EQ(after[i].ID, before[i].ID);
+        ASSERT_EQ(after[i].DateText, before[i].DateText);
+        ASSERT_EQ(after[i].Status, before[i].Status);
+        ASSERT_EQ(after[i].Diary, before[i].Diary) << i;
+    }
+    EXPECT_EQ(after.back().Diary, QString::fromUtf8("新的一条"));
 }

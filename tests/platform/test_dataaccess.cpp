@@ -349,3 +349,59 @@ TEST_F(DataAccess, FreedConnectionIsForgottenByItsQuery) {
     EXPECT_FALSE(q.Active());
     EXPECT_THROW(q.Open(), EDatabaseError);
 }
+
+// A reader keeps the rows it was given (the diary list keeps the query's result): the query's
+// later edits and inserts do not reach them, and every stored byte reads back, however many
+// blocks the texts fill.
+TEST_F(DataAccess, RowsKeptByAReaderStayAsReadWhileTheQueryWrites) {
+    Raw("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+        "INSERT INTO velna (d, s, t) SELECT printf('2026-%02d-%02d', i % 12 + 1, i % 28 + 1), "
+        "CASE WHEN i % 3 THEN '正常' ELSE NULL END, printf('第%d条日记 %s', i, "
+        "substr('abcdefghijklmnopqrstuvwxyz', 1, i % 27)) FROM n");
+    Select("select * from [velna]");
+    const std::shared_ptr<const TResultTable> kept = query.Result();
+    ASSERT_EQ(kept->RowCount(), 20000);
+    query.Next();
+    query.Edit();
+    query.Fields(3)->SetAsString("changed");
+    query.Post();
+    query.Insert();
+    query.Fields(3)->SetAsString("new");
+    query.Post();
+    EXPECT_EQ(query.RecordCount(), 20001);
+    EXPECT_EQ(query.Fields(3)->AsString(), "new");
+    EXPECT_EQ(kept->RowCount(), 20000);
+    EXPECT_EQ(kept->AsString(1, 3), "第2条日记 ab");
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "SELECT ID, d, s, t FROM velna ORDER BY rowid", -1, &st, nullptr);
+    for (int r = 0; sqlite3_step(st) == SQLITE_ROW && r < 20000; ++r) {
+        if (r == 1) continue; // the edited row
+        ASSERT_EQ(kept->AsString(r, 0).toLongLong(), sqlite3_column_int64(st, 0));
+        for (int c = 1; c < 4; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+            ASSERT_EQ(kept->Type(r, c) == TCellType::Null, text == nullptr) << r << "," << c;
+            ASSERT_EQ(kept->AsString(r, c), QString::fromUtf8(text ? text : "")) << r;
+        }
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+}
+
+// Dates read straight from stored bytes agree with the date parser, and what is no date is
+// refused the same way.
+TEST(ResultDates, ReadFromTheBytesAsTheDateParserReadsThem) {
+    for (TDateTime d = EncodeDate(1899, 12, 1); d < EncodeDate(2101, 1, 1); d += 3) {
+        const QByteArray text = DateToStr(d).toUtf8();
+        ASSERT_EQ(Utf8ToDateTime(text.toStdString()), d) << text.constData();
+    }
+    EXPECT_EQ(Utf8ToDateTime("2026/12/02"), EncodeDate(2026, 12, 2));
+    EXPECT_EQ(Utf8ToDateTime(" 2026-1-2"), EncodeDate(2026, 1, 2));
+    EXPECT_EQ(Utf8ToDateTime("2026-12-02 12:00"), EncodeDate(2026, 12, 2) + 0.5);
+    EXPECT_EQ(Utf8ToDateTime("9999-12-31"), EncodeDate(9999, 12, 31));
+    for (const char* no : {"2026-02-30", "2026-13-01", "0000-01-01", "2026-12/02", "2026-1a-02", "",
+                           "２０２６-12-02"})
+        EXPECT_THROW(Utf8ToDateTime(no), EConvertError) << no;
+}

@@ -162,6 +162,64 @@ TEST_F(Shown, ListItemsStayInStepWithTheViewThroughDeletesAndChanges) {
     EXPECT_EQ(m->rowCount(), 0);
 }
 
+// Rows kept outside the list: "r<row>.<column>", value 100 + row; counts what is read.
+class Rows : public TListRows {
+public:
+    explicit Rows(int N) : FCount(N) {}
+    int Count() const override { return FCount; }
+    QString Text(int Row, int Column) const override {
+        ++Reads;
+        return QStringLiteral("r%1.%2").arg(Row).arg(Column);
+    }
+    intptr_t Data(int Row) const override { return 100 + Row; }
+    mutable int Reads = 0;
+
+private:
+    int FCount;
+};
+
+TEST_F(Shown, ListRowsKeptOutsideBecomeItemsOnlyWhenAskedForAndStayInStep) {
+    auto* list = Make<TListView>(Form.get(), Rect(0, 0, 200, 150));
+    list->AddColumn("a", 50);
+    list->AddColumn("b", 50);
+    auto rows = std::make_shared<Rows>(100000);
+    list->SetRows(rows);
+    EXPECT_EQ(rows->Reads, 0);
+    EXPECT_EQ(list->ItemCount(), 100000);
+    Form->Show();
+    QAbstractItemModel* m = list->View()->model();
+    ASSERT_EQ(m->rowCount(), 100000);
+    EXPECT_LT(rows->Reads, 1000); // only what the view shows
+    EXPECT_EQ(m->index(99999, 1).data().toString(), "r99999.1");
+
+    TListItem* last = list->Item(99999);
+    EXPECT_EQ(last->Caption(), "r99999.0");
+    EXPECT_EQ(last->SubItems()->Strings(0), "r99999.1");
+    EXPECT_EQ(last->Data(), 100 + 99999);
+    EXPECT_EQ(list->Item(99999), last); // made once
+    list->SetSelected(list->Item(5));
+    EXPECT_EQ(list->Selected()->Data(), 105);
+
+    // Deleting shifts the rows after it; an item's own changes are what the view shows.
+    list->DeleteItem(list->Item(1));
+    ASSERT_EQ(list->ItemCount(), 99999);
+    EXPECT_EQ(list->Item(1)->Caption(), "r2.0");
+    EXPECT_EQ(m->index(99997, 0).data().toString(), "r99998.0");
+    EXPECT_EQ(last->Index(), 99998);
+    last->SetCaption("changed");
+    EXPECT_EQ(m->index(99998, 0).data().toString(), "changed");
+    TListItem* added = list->AddItem();
+    added->SetCaption("new");
+    EXPECT_EQ(list->ItemCount(), 100000);
+    EXPECT_EQ(m->index(99999, 0).data().toString(), "new");
+    list->DeleteItem(list->Item(0));
+    EXPECT_EQ(m->index(0, 0).data().toString(), "r2.0");
+    EXPECT_EQ(list->Item(99998), added);
+
+    list->ClearItems();
+    EXPECT_EQ(m->rowCount(), 0);
+}
+
 // A label sized by its text measures it only once in sight (measuring loads fonts); read or
 // shown, it has the bounds it would have had if measured at once.
 TEST_F(Shown, TextSizedLabelsOutOfSightHaveTheBoundsOfLabelsMeasuredAtOnce) {

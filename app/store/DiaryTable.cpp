@@ -1,0 +1,43 @@
+#include "app/store/DiaryTable.h"
+
+namespace {
+// Column positions, as "select * from [velna]" returns them.
+constexpr int kID = 0, kDate = 1, kStatus = 2, kText = 3;
+} // namespace
+
+int DiaryTable::ID(int Row) const {
+    return ValueToInteger(FRows->Value(Row, kID));
+}
+
+std::optional<TDateTime> DiaryTable::Date(int Row) const {
+    try {
+        const TDateTime date = FRows->AsDateTime(Row, kDate);
+        // A number far outside the calendar is no date either; a date read from the short
+        // date text always lies inside it.
+        if (FRows->Type(Row, kDate) != TCellType::Text) DateToStr(date);
+        return date;
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
+}
+
+QString DiaryTable::DateProblem(int Row) const {
+    try {
+        DateToStr(FRows->AsDateTime(Row, kDate));
+        return {};
+    } catch (const EConvertError& e) {
+        return e.Message();
+    }
+}
+
+QString DiaryTable::DateText(int Row) const {
+    return FRows->AsString(Row, kDate);
+}
+
+QString DiaryTable::Status(int Row) const {
+    return FRows->AsString(Row, kStatus);
+}
+
+QString DiaryTable::Diary(int Row) const {
+    return FRows->AsString(Row, kText);
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A query's rows held compactly: numbers inline, texts and blobs as their stored bytes in large
+// blocks, so that a result of many rows costs little more than its bytes and no object per cell.
+// Readers (a list showing the rows) may share it with the query; the query copies it before it
+// changes a shared one.
+
+#include "platform/SysUtils.h"
+
+#include <QVariant>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+enum class TCellType : std::uint8_t { Null, Integer, Float, Text, Blob };
+
+class TResultTable {
+public:
+    explicit TResultTable(int Columns);
+    TResultTable(const TResultTable& Other);
+    TResultTable& operator=(const TResultTable&) = delete;
+    ~TResultTable();
+
+    int RowCount() const { return static_cast<int>(FRowIds.size()); }
+    int ColumnCount() const { return FColumns; }
+    long long RowId(int Row) const { return FRowIds[size_t(Row)]; }
+
+    TCellType Type(int Row, int Column) const { return TCellType(FTypes[Cell(Row, Column)]); }
+    // Text as UTF-8 or a blob's bytes; empty for other cells.
+    std::string_view Bytes(int Row, int Column) const;
+    QVariant Value(int Row, int Column) const;
+    std::vector<QVariant> Values(int Row) const;
+    // As a field reads them: no value gives "" or 0; numbers are day counts for dates.
+    QString AsString(int Row, int Column) const;
+    TDateTime AsDateTime(int Row, int Column) const;
+
+    // Building: each column's cell in order, then EndRow.
+    void AddNull();
+    void AddInteger(long long Value);
+    void AddFloat(double Value);
+    void AddText(std::string_view Utf8);
+    void AddBlob(std::string_view Bytes);
+    void EndRow(long long RowId);
+    // A row written back: replaces Row, or is put before it.
+    void SetRow(int Row, const std::vector<QVariant>& Values, long long RowId);
+    void InsertRow(int Row, const std::vector<QVariant>& Values, long long RowId);
+
+private:
+    size_t Cell(int Row, int Column) const {
+        return size_t(Row) * size_t(FColumns) + size_t(Column);
+    }
+    void Add(TCellType Type, std::uint64_t Payload);
+    std::uint64_t Store(std::string_view Bytes);
+    void AddValue(const QVariant& Value);
+
+    int FColumns;
+    std::vector<std::uint8_t> FTypes;    // per cell, row after row
+    std::vector<std::uint64_t> FPayload; // the number, or where the bytes are
+    std::vector<long long> FRowIds;
+    // The bytes, each preceded by its length; a position is (block << 32) | offset.
+    std::vector<std::unique_ptr<char[]>> FBlocks;
+    std::vector<std::uint32_t> FBlockSizes;
+    std::uint32_t FUsed = 0; // in the last block
+};
+
+// The text of a value as a field reads it.
+QString ValueText(const QVariant& Value);
+// A value as a field reads it as an integer; raises EConvertError for none.
+int ValueToInteger(const QVariant& Value);
+// A date from text: the short date form read straight from the bytes, anything else as the
+// platform parses dates with times. Raises EConvertError for no date.
+TDateTime Utf8ToDateTime(std::string_view Utf8);
