@@ -5,16 +5,30 @@
 #include "platform/Strings.h"
 
 #include <QStringView>
+#include <cstdint>
+#include <cstring>
 #include <vector>
+
+// Where the line from P ends: at the first "\r" or "\n", or at End.
+inline const char16_t* TextLineEnd(const char16_t* P, const char16_t* End) {
+    // Four units at a time while none is below 0x0E, as both breaks are; the rest unit by unit.
+    constexpr uint64_t kLanes = 0x0001000100010001ull;
+    for (; End - P >= 4; P += 4) {
+        uint64_t w;
+        std::memcpy(&w, P, sizeof w);
+        if ((w - kLanes * 0x0E) & ~w & (kLanes * 0x8000)) break;
+    }
+    while (P < End && *P != u'\r' && *P != u'\n') ++P;
+    return P;
+}
 
 // Visit(line) for the lines of Text as TStrings::SetText breaks them: at "\r\n", "\n" or "\r",
 // a break at the very end adding no empty line.
 template <class F> void ForEachTextLine(QStringView Text, F Visit) {
-    const QChar* p = Text.data();
-    const QChar* const end = p + Text.size();
+    const char16_t* p = Text.utf16();
+    const char16_t* const end = p + Text.size();
     while (p < end) {
-        const QChar* e = p;
-        while (e < end && *e != u'\r' && *e != u'\n') ++e;
+        const char16_t* e = TextLineEnd(p, end);
         Visit(QStringView(p, e));
         if (e < end && *e == u'\r' && e + 1 < end && e[1] == u'\n') ++e;
         p = e + 1;
