@@ -162,3 +162,25 @@ TEST(MemIniFile, ErasingASectionKeepsTheOthersReadableAndWritable) {
     ini.WriteString("a", "x", "fresh");
     EXPECT_EQ(Read(ini, "a", "x"), "fresh");
 }
+
+TEST(TextLines, BreakLikeAStringListWhereverTheBreaksFall) {
+    // Breaks at every offset within a group of four units, next to tabs and other controls
+    // below the breaks, Chinese text and units with the high bit set.
+    const QString pieces[] = {"",         "a",        "ab",      "abc",       "abcd",
+                              "\tx",      "\x0b\x0c", "经期",    "\xff\xfe",  "键=值",
+                              "\x0e\x0f", "abcde",    "abcdefg", "\t\t\t\t\t"};
+    const QString breaks[] = {"\n", "\r\n", "\r", "\n\r", "\r\r\n", "\n\n"};
+    QString text;
+    int n = 0;
+    for (int round = 0; round < 3; ++round)
+        for (const QString& p : pieces) text += p + breaks[n++ % 6];
+    for (const QString& whole : {text, text + "tail", text.left(text.size() - 1)}) {
+        TStringList expected;
+        expected.SetText(whole);
+        TTextLines lines;
+        lines.SetText(whole);
+        ASSERT_EQ(lines.Count(), expected.Count());
+        for (int i = 0; i < expected.Count(); ++i)
+            EXPECT_EQ(lines.Strings(i), expected.Strings(i)) << i;
+    }
+}
