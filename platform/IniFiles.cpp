@@ -16,6 +16,14 @@ QStringView Trimmed(QStringView S) {
     return S;
 }
 
+// The first C in a line, -1 without one: lines are short, a plain loop beats a library search.
+qsizetype UnitAt(QStringView Line, char16_t C) {
+    const char16_t* p = Line.utf16();
+    for (qsizetype i = 0; i < Line.size(); ++i)
+        if (p[i] == C) return i;
+    return -1;
+}
+
 // Names are compared four UTF-16 units at a time.
 constexpr uint64_t kLanes = 0x0001000100010001ull;
 constexpr uint64_t kNonAscii = kLanes * 0xFF80;
@@ -160,12 +168,12 @@ void TMemIniFile::ParseLine(QStringView Text, int& Current) {
     const QStringView line = Trimmed(Text);
     if (line.isEmpty() || line.front() == u';') return;
     if (line.front() == u'[') {
-        const qsizetype close = line.indexOf(u']');
+        const qsizetype close = UnitAt(line, u']');
         const QStringView name = close < 0 ? line.mid(1) : line.mid(1, close - 1);
         Current = AddSection(Trimmed(name));
         return;
     }
-    const qsizetype eq = line.indexOf(u'=');
+    const qsizetype eq = UnitAt(line, u'=');
     if (Current < 0 || eq < 0) return;
     AddKey(Current, Trimmed(line.left(eq)), Trimmed(line.mid(eq + 1)));
 }
