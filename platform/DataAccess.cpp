@@ -106,6 +106,15 @@ private:
     sqlite3_stmt* stmt = nullptr;
 };
 
+// "select * from <table>" and nothing more: a read that gives the same rows while the file
+// is unchanged.
+bool IsWholeTable(const QString& Text, const sqltext::SelectShape& Shape) {
+    if (!Shape.Updatable || !Shape.AllColumns) return false;
+    QString rest = Text.mid(Shape.FromPos).simplified();
+    if (rest.endsWith(';')) rest = rest.chopped(1).trimmed();
+    return rest.compare(QStringLiteral("from ") + Shape.Table, Qt::CaseInsensitive) == 0;
+}
+
 bool IsKnownKey(const QString& Key) {
     for (const char* k : {"Provider", "Data Source", "Persist Security Info", "Mode", "User ID",
                           "Password", "Extended Properties"})
@@ -203,6 +212,7 @@ void TADOConnection::Open() {
 }
 
 void TADOConnection::Close() {
+    FKept.clear();
     if (!FDb) return;
     sqlite3_close_v2(FDb);
     FDb = nullptr;
@@ -223,6 +233,7 @@ void TADOConnection::RaiseEngineError() const {
 }
 
 void TADOConnection::InWriteTransaction(const std::function<void()>& Work) {
+    FKept.clear(); // whatever the work writes, no kept read shows it
     sqlite3* db = Handle();
     if (!sqlite3_get_autocommit(db)) { // already inside one the caller opened
         Work();
@@ -357,6 +368,10 @@ void TADOQuery::Open() {
     if (Trim(text).isEmpty()) throw EDatabaseError(QStringLiteral("CommandText not set"));
 
     sqltext::SelectShape shape = sqltext::AnalyzeSelect(text);
+    const bool whole = IsWholeTable(text, shape);
+    if (const auto* kept = whole ? FConnection->KeptRead(text) : nullptr)
+        return Adopt(shape, kept->Rows, kept->Names);
+    const auto stamp = whole ? FConnection->ChangeStamp() : std::pair<long long, long long>();
     // The row id rides along as a hidden last column, so writes can find the row again.
     QString run = shape.Updatable ? text.left(shape.FromPos) + QStringLiteral(", rowid ") +
                                         text.mid(shape.FromPos)
@@ -371,15 +386,22 @@ void TADOQuery::Open() {
         for (int i = 0; i < columns; ++i) stmt.AddColumnTo(*rows, i);
         rows->EndRow(shape.Updatable ? stmt.Integer(columns) : 0);
     }
+    std::vector<QString> names;
+    for (int i = 0; i < columns; ++i) names.push_back(stmt.ColumnName(i));
+    if (whole) FConnection->KeepRead({text, rows, names}, stamp);
+    Adopt(shape, std::move(rows), names);
+}
 
-    FShape = shape;
-    FRows = std::move(rows);
+void TADOQuery::Adopt(const sqltext::SelectShape& Shape, std::shared_ptr<TResultTable> Rows,
+                      const std::vector<QString>& Names) {
+    FShape = Shape;
+    FRows = std::move(Rows);
     FFields.clear();
     FColumnNames.clear();
-    for (int i = 0; i < columns; ++i) {
-        FFields.emplace_back(new TField(this, i, stmt.ColumnName(i)));
-        FColumnNames.push_back(shape.AllColumns  ? sqltext::QuoteName(stmt.ColumnName(i))
-                               : shape.Updatable ? shape.Columns[i]
+    for (int i = 0; i < int(Names.size()); ++i) {
+        FFields.emplace_back(new TField(this, i, Names[size_t(i)]));
+        FColumnNames.push_back(Shape.AllColumns  ? sqltext::QuoteName(Names[size_t(i)])
+                               : Shape.Updatable ? Shape.Columns[i]
                                                  : QString());
     }
     FState = TDataSetState::dsBrowse;

@@ -46,12 +46,27 @@ public:
     void InWriteTransaction(const std::function<void()>& Work);
     [[noreturn]] void RaiseEngineError() const;
 
+    // A whole table as read, kept while the file stays unchanged, so that reading the same
+    // table again (the window reads the diary twice at start) costs nothing.
+    struct TKeptRead {
+        QString Text; // the statement as the engine ran it
+        std::shared_ptr<TResultTable> Rows;
+        std::vector<QString> Names;
+    };
+    const TKeptRead* KeptRead(const QString& Text);
+    // Stamp: ChangeStamp() taken before the read.
+    void KeepRead(TKeptRead Read, std::pair<long long, long long> Stamp);
+    // Changes by this connection and by any other since the file was opened.
+    std::pair<long long, long long> ChangeStamp();
+
 private:
     QString Value(const QString& Key) const;
 
     QString FConnectionString;
     sqlite3* FDb = nullptr;
     int FBusyTimeout = 5000;
+    std::vector<TKeptRead> FKept; // newest first
+    std::pair<long long, long long> FKeptStamp;
 };
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
@@ -139,6 +154,8 @@ private:
         long long RowId = 0;
     };
 
+    void Adopt(const sqltext::SelectShape& Shape, std::shared_ptr<TResultTable> Rows,
+               const std::vector<QString>& Names);
     void CheckActive() const;
     void CheckBrowseMode();
     void CheckUpdatable() const;

@@ -1,7 +1,7 @@
 #include "platform/ResultTable.h"
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -24,8 +24,8 @@ bool Digits(std::string_view S, size_t From, size_t Count, int& Value) {
 TResultTable::TResultTable(int Columns) : FColumns(Columns) {}
 
 TResultTable::TResultTable(const TResultTable& Other)
-    : FColumns(Other.FColumns), FTypes(Other.FTypes), FPayload(Other.FPayload),
-      FRowIds(Other.FRowIds), FBlockSizes(Other.FBlockSizes), FUsed(Other.FUsed) {
+    : FColumns(Other.FColumns), FRows(Other.FRows), FBlockSizes(Other.FBlockSizes),
+      FUsed(Other.FUsed) {
     for (size_t i = 0; i < Other.FBlocks.size(); ++i) {
         FBlocks.emplace_back(new char[FBlockSizes[i]]);
         std::memcpy(FBlocks.back().get(), Other.FBlocks[i].get(), FBlockSizes[i]);
@@ -34,25 +34,59 @@ TResultTable::TResultTable(const TResultTable& Other)
 
 TResultTable::~TResultTable() = default;
 
+const char* TResultTable::Record(int Row) const {
+    const std::uint64_t at = FRows[size_t(Row)];
+    return FBlocks[size_t(at >> 32)].get() + std::uint32_t(at);
+}
+
+const char* TResultTable::Cell(int Row, int Column) const {
+    const char* p = Record(Row) + sizeof(long long);
+    for (int c = 0; c < Column; ++c) {
+        switch (TCellType(*p++)) {
+        case TCellType::Integer:
+        case TCellType::Float:
+            p += 8;
+            break;
+        case TCellType::Text:
+        case TCellType::Blob: {
+            std::uint32_t length = 0;
+            std::memcpy(&length, p, sizeof length);
+            p += sizeof length + length;
+            break;
+        }
+        case TCellType::Null:
+            break;
+        }
+    }
+    return p;
+}
+
+long long TResultTable::RowId(int Row) const {
+    long long id = 0;
+    std::memcpy(&id, Record(Row), sizeof id);
+    return id;
+}
+
 std::string_view TResultTable::Bytes(int Row, int Column) const {
-    const size_t cell = Cell(Row, Column);
-    const auto type = TCellType(FTypes[cell]);
+    const char* p = Cell(Row, Column);
+    const auto type = TCellType(*p);
     if (type != TCellType::Text && type != TCellType::Blob) return {};
-    const std::uint64_t at = FPayload[cell];
-    const char* p = FBlocks[size_t(at >> 32)].get() + std::uint32_t(at);
     std::uint32_t length = 0;
-    std::memcpy(&length, p, sizeof length);
-    return {p + sizeof length, length};
+    std::memcpy(&length, p + 1, sizeof length);
+    return {p + 1 + sizeof length, length};
 }
 
 QVariant TResultTable::Value(int Row, int Column) const {
-    const size_t cell = Cell(Row, Column);
-    switch (TCellType(FTypes[cell])) {
-    case TCellType::Integer:
-        return QVariant(qlonglong(FPayload[cell]));
+    const char* p = Cell(Row, Column);
+    switch (TCellType(*p)) {
+    case TCellType::Integer: {
+        long long v = 0;
+        std::memcpy(&v, p + 1, sizeof v);
+        return QVariant(qlonglong(v));
+    }
     case TCellType::Float: {
         double d = 0;
-        std::memcpy(&d, &FPayload[cell], sizeof d);
+        std::memcpy(&d, p + 1, sizeof d);
         return QVariant(d);
     }
     case TCellType::Text: {
@@ -99,53 +133,59 @@ TDateTime TResultTable::AsDateTime(int Row, int Column) const {
     return StrToDateTime(AsString(Row, Column));
 }
 
-void TResultTable::Add(TCellType Type, std::uint64_t Payload) {
-    FTypes.push_back(std::uint8_t(Type));
-    FPayload.push_back(Payload);
+void TResultTable::AddCell(TCellType Type, const void* Data, size_t Size) {
+    FBuilding.push_back(char(Type));
+    FBuilding.append(static_cast<const char*>(Data), Size);
 }
 
-std::uint64_t TResultTable::Store(std::string_view Bytes) {
+void TResultTable::AddNull() {
+    AddCell(TCellType::Null, nullptr, 0);
+}
+
+void TResultTable::AddInteger(long long Value) {
+    AddCell(TCellType::Integer, &Value, sizeof Value);
+}
+
+void TResultTable::AddFloat(double Value) {
+    AddCell(TCellType::Float, &Value, sizeof Value);
+}
+
+void TResultTable::AddText(std::string_view Utf8) {
+    const auto length = std::uint32_t(Utf8.size());
+    AddCell(TCellType::Text, &length, sizeof length);
+    FBuilding.append(Utf8);
+}
+
+void TResultTable::AddBlob(std::string_view Bytes) {
     const auto length = std::uint32_t(Bytes.size());
-    const std::uint32_t need = length + sizeof length;
+    AddCell(TCellType::Blob, &length, sizeof length);
+    FBuilding.append(Bytes);
+}
+
+std::uint64_t TResultTable::StoreRow(long long RowId) {
+    const size_t need = sizeof RowId + FBuilding.size();
+    if (need > UINT32_MAX) {
+        FBuilding.clear();
+        throw EDatabaseError(QStringLiteral("A row of more than 4 GB cannot be read"));
+    }
     if (need >= kOwnBlock || FBlocks.empty() || FBlockSizes.back() - FUsed < need) {
-        const std::uint32_t size = need >= kOwnBlock ? need : kBlockSize;
+        const auto size = std::uint32_t(need >= kOwnBlock ? need : kBlockSize);
         FBlocks.emplace_back(new char[size]);
         FBlockSizes.push_back(size);
         FUsed = 0;
     }
     char* p = FBlocks.back().get() + FUsed;
-    std::memcpy(p, &length, sizeof length);
-    if (length) std::memcpy(p + sizeof length, Bytes.data(), length);
+    std::memcpy(p, &RowId, sizeof RowId);
+    std::memcpy(p + sizeof RowId, FBuilding.data(), FBuilding.size());
     const std::uint64_t at = (std::uint64_t(FBlocks.size() - 1) << 32) | FUsed;
-    // A block of its own is full: the next text starts a new shared block.
-    FUsed = need >= kOwnBlock ? FBlockSizes.back() : FUsed + need;
+    // A block of its own is full: the next row starts a new shared block.
+    FUsed = need >= kOwnBlock ? FBlockSizes.back() : FUsed + std::uint32_t(need);
+    FBuilding.clear();
     return at;
 }
 
-void TResultTable::AddNull() {
-    Add(TCellType::Null, 0);
-}
-
-void TResultTable::AddInteger(long long Value) {
-    Add(TCellType::Integer, std::uint64_t(Value));
-}
-
-void TResultTable::AddFloat(double Value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &Value, sizeof bits);
-    Add(TCellType::Float, bits);
-}
-
-void TResultTable::AddText(std::string_view Utf8) {
-    Add(TCellType::Text, Store(Utf8));
-}
-
-void TResultTable::AddBlob(std::string_view Bytes) {
-    Add(TCellType::Blob, Store(Bytes));
-}
-
 void TResultTable::EndRow(long long RowId) {
-    FRowIds.push_back(RowId);
+    FRows.push_back(StoreRow(RowId));
 }
 
 void TResultTable::AddValue(const QVariant& Value) {
@@ -171,22 +211,16 @@ void TResultTable::AddValue(const QVariant& Value) {
 }
 
 void TResultTable::InsertRow(int Row, const std::vector<QVariant>& Values, long long RowId) {
-    // Built at the end, then moved into place.
     for (int c = 0; c < FColumns; ++c)
         AddValue(c < int(Values.size()) ? Values[size_t(c)] : QVariant());
-    const auto at = std::ptrdiff_t(Cell(Row, 0));
-    std::rotate(FTypes.begin() + at, FTypes.end() - FColumns, FTypes.end());
-    std::rotate(FPayload.begin() + at, FPayload.end() - FColumns, FPayload.end());
-    FRowIds.insert(FRowIds.begin() + Row, RowId);
+    FRows.insert(FRows.begin() + Row, StoreRow(RowId));
 }
 
 void TResultTable::SetRow(int Row, const std::vector<QVariant>& Values, long long RowId) {
-    // The old bytes stay in their block until the table goes.
-    InsertRow(Row, Values, RowId);
-    const auto at = std::ptrdiff_t(Cell(Row + 1, 0));
-    FTypes.erase(FTypes.begin() + at, FTypes.begin() + at + FColumns);
-    FPayload.erase(FPayload.begin() + at, FPayload.begin() + at + FColumns);
-    FRowIds.erase(FRowIds.begin() + Row + 1);
+    // The old record stays in its block until the table goes.
+    for (int c = 0; c < FColumns; ++c)
+        AddValue(c < int(Values.size()) ? Values[size_t(c)] : QVariant());
+    FRows[size_t(Row)] = StoreRow(RowId);
 }
 
 QString ValueText(const QVariant& Value) {

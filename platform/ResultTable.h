@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,11 +22,11 @@ public:
     TResultTable& operator=(const TResultTable&) = delete;
     ~TResultTable();
 
-    int RowCount() const { return static_cast<int>(FRowIds.size()); }
+    int RowCount() const { return static_cast<int>(FRows.size()); }
     int ColumnCount() const { return FColumns; }
-    long long RowId(int Row) const { return FRowIds[size_t(Row)]; }
+    long long RowId(int Row) const;
 
-    TCellType Type(int Row, int Column) const { return TCellType(FTypes[Cell(Row, Column)]); }
+    TCellType Type(int Row, int Column) const { return TCellType(*Cell(Row, Column)); }
     // Text as UTF-8 or a blob's bytes; empty for other cells.
     std::string_view Bytes(int Row, int Column) const;
     QVariant Value(int Row, int Column) const;
@@ -46,21 +47,21 @@ public:
     void InsertRow(int Row, const std::vector<QVariant>& Values, long long RowId);
 
 private:
-    size_t Cell(int Row, int Column) const {
-        return size_t(Row) * size_t(FColumns) + size_t(Column);
-    }
-    void Add(TCellType Type, std::uint64_t Payload);
-    std::uint64_t Store(std::string_view Bytes);
+    // A row is one record in a block: its row id, then per cell a type byte and the number
+    // (8 bytes) or the length (4 bytes) and bytes.
+    const char* Record(int Row) const;
+    const char* Cell(int Row, int Column) const;
+    void AddCell(TCellType Type, const void* Data, size_t Size);
     void AddValue(const QVariant& Value);
+    // Moves the row being built into a block; returns where it is.
+    std::uint64_t StoreRow(long long RowId);
 
     int FColumns;
-    std::vector<std::uint8_t> FTypes;    // per cell, row after row
-    std::vector<std::uint64_t> FPayload; // the number, or where the bytes are
-    std::vector<long long> FRowIds;
-    // The bytes, each preceded by its length; a position is (block << 32) | offset.
+    std::vector<std::uint64_t> FRows; // (block << 32) | offset of each row's record
     std::vector<std::unique_ptr<char[]>> FBlocks;
     std::vector<std::uint32_t> FBlockSizes;
     std::uint32_t FUsed = 0; // in the last block
+    std::string FBuilding;   // the cells of the row being built
 };
 
 // The text of a value as a field reads it.

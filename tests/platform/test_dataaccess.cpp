@@ -405,3 +405,31 @@ TEST(ResultDates, ReadFromTheBytesAsTheDateParserReadsThem) {
                            "２０２６-12-02"})
         EXPECT_THROW(Utf8ToDateTime(no), EConvertError) << no;
 }
+
+// Reading a whole table again gives the rows already read while nothing changed the file; any
+// write, by this connection or another one, makes it read the file again.
+TEST_F(DataAccess, AWholeTableReadAgainIsTheOneReadUntilTheFileChanges) {
+    Raw("INSERT INTO velna (d) VALUES ('a'), ('b')");
+    Select("select * from [velna]");
+    const std::shared_ptr<const TResultTable> first = query.Result();
+    Select("select * from [setting]");
+    Select("select * from [velna]");
+    EXPECT_EQ(query.Result(), first);
+    Select("select * from [velna] where [ID]=1");
+    EXPECT_EQ(query.RecordCount(), 1);
+
+    Raw("INSERT INTO velna (d) VALUES ('other program')");
+    Select("select * from [velna]");
+    EXPECT_EQ(Column(1), (QStringList{"a", "b", "other program"}));
+    conn.Execute("delete * from [velna] where [ID]=1");
+    Select("select * from [velna]");
+    EXPECT_EQ(Column(1), (QStringList{"b", "other program"}));
+    query.Last();
+    query.Edit();
+    query.Fields(1)->SetAsString("edited");
+    query.Post();
+    EXPECT_EQ(first->RowCount(), 2); // what a reader kept stays as it was
+    Select("select * from [setting]");
+    Select("select * from [velna]");
+    EXPECT_EQ(Column(1), (QStringList{"b", "edited"}));
+}
