@@ -64,18 +64,21 @@ public:
 
     // The column of the current row, added to Table as stored.
     void AddColumnTo(TResultTable& Table, int i) const {
-        switch (sqlite3_column_type(stmt, i)) {
+        // One call for the column, then the value's own cheap accessors: the connection is
+        // used from one thread only.
+        sqlite3_value* v = sqlite3_column_value(stmt, i);
+        switch (sqlite3_value_type(v)) {
         case SQLITE_INTEGER:
-            return Table.AddInteger(sqlite3_column_int64(stmt, i));
+            return Table.AddInteger(sqlite3_value_int64(v));
         case SQLITE_FLOAT:
-            return Table.AddFloat(sqlite3_column_double(stmt, i));
+            return Table.AddFloat(sqlite3_value_double(v));
         case SQLITE_TEXT: {
-            auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-            return Table.AddText({text, size_t(sqlite3_column_bytes(stmt, i))});
+            auto text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            return Table.AddText({text, size_t(sqlite3_value_bytes(v))});
         }
         case SQLITE_BLOB: {
-            auto data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
-            return Table.AddBlob({data, size_t(sqlite3_column_bytes(stmt, i))});
+            auto data = static_cast<const char*>(sqlite3_value_blob(v));
+            return Table.AddBlob({data, size_t(sqlite3_value_bytes(v))});
         }
         default:
             return Table.AddNull();

@@ -19,6 +19,18 @@ bool Digits(std::string_view S, size_t From, size_t Count, int& Value) {
     return true;
 }
 
+// Days from 30 December 1899 to a day of the (proleptic Gregorian) calendar, counted by
+// 400-year eras of 146,097 days, years starting in March.
+TDateTime DayNumber(int Y, int M, int D) {
+    const int y = Y - (M <= 2);
+    const int era = y / 400; // the years here are positive
+    const int yoe = y - era * 400;
+    const int doy = (153 * (M + (M > 2 ? -3 : 9)) + 2) / 5 + D - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    constexpr int kToEpoch = 693899; // 1 March of year 0 to 30 December 1899, in days
+    return double(era * 146097 + doe - kToEpoch);
+}
+
 } // namespace
 
 TResultTable::TResultTable(int Columns) : FColumns(Columns) {}
@@ -249,10 +261,9 @@ int ValueToInteger(const QVariant& Value) {
 TDateTime Utf8ToDateTime(std::string_view Utf8) {
     // "yyyy-MM-dd" (or with "/"), the form the program writes, without a detour through text.
     int y = 0, m = 0, d = 0;
-    TDateTime date = 0;
     if (Utf8.size() == 10 && (Utf8[4] == '-' || Utf8[4] == '/') && Utf8[7] == Utf8[4] &&
-        Digits(Utf8, 0, 4, y) && Digits(Utf8, 5, 2, m) && Digits(Utf8, 8, 2, d) &&
-        TryEncodeDate(y, m, d, date))
-        return date;
+        Digits(Utf8, 0, 4, y) && Digits(Utf8, 5, 2, m) && Digits(Utf8, 8, 2, d) && y >= 1 &&
+        m >= 1 && m <= 12 && d >= 1 && d <= MonthDays(y, m))
+        return DayNumber(y, m, d);
     return StrToDateTime(QString::fromUtf8(Utf8.data(), qsizetype(Utf8.size())));
 }

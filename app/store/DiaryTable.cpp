@@ -6,7 +6,13 @@ constexpr int kID = 0, kDate = 1, kStatus = 2, kText = 3;
 } // namespace
 
 int DiaryTable::ID(int Row) const {
-    return ValueToInteger(FRows->Value(Row, kID));
+    const QVariant id = FRows->Value(Row, kID);
+    // The key as the file holds it; anything else the way a field reads it.
+    if (id.typeId() == QMetaType::LongLong) {
+        const qlonglong v = id.toLongLong();
+        if (v >= INT32_MIN && v <= INT32_MAX) return int(v);
+    }
+    return ValueToInteger(id);
 }
 
 std::optional<TDateTime> DiaryTable::Date(int Row) const {

@@ -401,8 +401,11 @@ TEST(ResultDates, ReadFromTheBytesAsTheDateParserReadsThem) {
     EXPECT_EQ(Utf8ToDateTime(" 2026-1-2"), EncodeDate(2026, 1, 2));
     EXPECT_EQ(Utf8ToDateTime("2026-12-02 12:00"), EncodeDate(2026, 12, 2) + 0.5);
     EXPECT_EQ(Utf8ToDateTime("9999-12-31"), EncodeDate(9999, 12, 31));
-    for (const char* no : {"2026-02-30", "2026-13-01", "0000-01-01", "2026-12/02", "2026-1a-02", "",
-                           "２０２６-12-02"})
+    EXPECT_EQ(Utf8ToDateTime("0001-01-01"), EncodeDate(1, 1, 1));
+    EXPECT_EQ(Utf8ToDateTime("2000-02-29"), EncodeDate(2000, 2, 29));
+    EXPECT_EQ(Utf8ToDateTime("1600-03-01"), EncodeDate(1600, 3, 1));
+    for (const char* no : {"2026-02-30", "1900-02-29", "2026-00-10", "2026-01-00", "2026-13-01",
+                           "0000-01-01", "2026-12/02", "2026-1a-02", "", "２０２６-12-02"})
         EXPECT_THROW(Utf8ToDateTime(no), EConvertError) << no;
 }
 
