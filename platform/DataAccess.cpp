@@ -306,16 +306,7 @@ int TField::AsInteger() const {
 TDateTime TField::AsDateTime() const {
     const int row = FDataSet->BrowsedRow();
     if (row >= 0) return FDataSet->FRows->AsDateTime(row, FIndex);
-    const QVariant v = FDataSet->FieldValue(FIndex);
-    switch (v.typeId()) {
-    case QMetaType::UnknownType:
-        return 0;
-    case QMetaType::LongLong:
-    case QMetaType::Double:
-        return v.toDouble();
-    default:
-        return StrToDateTime(AsString());
-    }
+    return ValueToDateTime(FDataSet->FieldValue(FIndex));
 }
 
 void TField::SetAsString(const QString& Value) {

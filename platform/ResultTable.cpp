@@ -131,18 +131,9 @@ QString TResultTable::AsString(int Row, int Column) const {
 }
 
 TDateTime TResultTable::AsDateTime(int Row, int Column) const {
-    switch (Type(Row, Column)) {
-    case TCellType::Null:
-        return 0;
-    case TCellType::Integer:
-    case TCellType::Float:
-        return Value(Row, Column).toDouble();
-    case TCellType::Text:
-        return Utf8ToDateTime(Bytes(Row, Column));
-    case TCellType::Blob:
-        break;
-    }
-    return StrToDateTime(AsString(Row, Column));
+    // The short date text is read straight from its bytes.
+    if (Type(Row, Column) == TCellType::Text) return Utf8ToDateTime(Bytes(Row, Column));
+    return ValueToDateTime(Value(Row, Column));
 }
 
 void TResultTable::AddCell(TCellType Type, const void* Data, size_t Size) {
@@ -255,6 +246,18 @@ int ValueToInteger(const QVariant& Value) {
     }
     default:
         return StrToInt(ValueText(Value));
+    }
+}
+
+TDateTime ValueToDateTime(const QVariant& Value) {
+    switch (Value.typeId()) {
+    case QMetaType::UnknownType:
+        return 0;
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+        return Value.toDouble();
+    default:
+        return StrToDateTime(ValueText(Value));
     }
 }
 

@@ -68,6 +68,9 @@ private:
 QString ValueText(const QVariant& Value);
 // A value as a field reads it as an integer; raises EConvertError for none.
 int ValueToInteger(const QVariant& Value);
+// A value as a field reads it as a date: no value gives 0, numbers are day counts, anything else
+// is parsed as text; raises EConvertError for no date.
+TDateTime ValueToDateTime(const QVariant& Value);
 // A date from text: the short date form read straight from the bytes, anything else as the
 // platform parses dates with times. Raises EConvertError for no date.
 TDateTime Utf8ToDateTime(std::string_view Utf8);

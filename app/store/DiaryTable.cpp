@@ -1,12 +1,9 @@
 #include "app/store/DiaryTable.h"
 
-namespace {
-// Column positions, as "select * from [velna]" returns them.
-constexpr int kID = 0, kDate = 1, kStatus = 2, kText = 3;
-} // namespace
+#include "app/store/StoreColumns.h"
 
 int DiaryTable::ID(int Row) const {
-    const QVariant id = FRows->Value(Row, kID);
+    const QVariant id = FRows->Value(Row, diary::ID);
     // The key as the file holds it; anything else the way a field reads it.
     if (id.typeId() == QMetaType::LongLong) {
         const qlonglong v = id.toLongLong();
@@ -17,10 +14,10 @@ int DiaryTable::ID(int Row) const {
 
 std::optional<TDateTime> DiaryTable::Date(int Row) const {
     try {
-        const TDateTime date = FRows->AsDateTime(Row, kDate);
+        const TDateTime date = FRows->AsDateTime(Row, diary::Date);
         // A number far outside the calendar is no date either; a date read from the short
         // date text always lies inside it.
-        if (FRows->Type(Row, kDate) != TCellType::Text) DateToStr(date);
+        if (FRows->Type(Row, diary::Date) != TCellType::Text) DateToStr(date);
         return date;
     } catch (const EConvertError&) {
         return std::nullopt;
@@ -29,7 +26,7 @@ std::optional<TDateTime> DiaryTable::Date(int Row) const {
 
 QString DiaryTable::DateProblem(int Row) const {
     try {
-        DateToStr(FRows->AsDateTime(Row, kDate));
+        DateToStr(FRows->AsDateTime(Row, diary::Date));
         return {};
     } catch (const EConvertError& e) {
         return e.Message();
@@ -37,13 +34,13 @@ QString DiaryTable::DateProblem(int Row) const {
 }
 
 QString DiaryTable::DateText(int Row) const {
-    return FRows->AsString(Row, kDate);
+    return FRows->AsString(Row, diary::Date);
 }
 
 QString DiaryTable::Status(int Row) const {
-    return FRows->AsString(Row, kStatus);
+    return FRows->AsString(Row, diary::Status);
 }
 
 QString DiaryTable::Diary(int Row) const {
-    return FRows->AsString(Row, kText);
+    return FRows->AsString(Row, diary::Text);
 }
