@@ -4,6 +4,7 @@
 #include "app/Uform_velnaParts.h"
 #include "app/cycle/Status.h"
 #include "app/store/VelnaFile.h"
+#include "platform/DataAccessPrefetch.h"
 
 using velna::kSystemCaption;
 using velna::kWarningCaption;
@@ -48,6 +49,7 @@ void Tform_velna::FormCreate(TObject*) {
                                       "然后重新启动程序。"),
                                 U(kWarningCaption), MB_OK | MB_ICONSTOP);
         FDatabaseReady = false;
+        DropPrefetch(); // the diary read ahead, if any, will not be shown
     } else {
         FDatabaseReady = true;
         // Readable but not writable: say so now rather than at every failed save.

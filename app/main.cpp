@@ -4,6 +4,8 @@
 #include "app/Uform_velna.h"
 #include "app/Uform_velnaParts.h"
 #include "app/cli/CommandLine.h"
+#include "app/store/VelnaFile.h"
+#include "app/store/VelnaStore.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
                              "desktop session.\n");
         return 1;
     }
+    // A long diary is read on the second core while Qt starts and the window is built.
+    VelnaStore::ReadDiaryAhead(DatabaseConnectionString(Application->ExeName()));
     Application->Initialize(argc, argv);
     Application->SetTitle(U(velna::kWindowTitle));
     Application->CreateForm(form_velna);

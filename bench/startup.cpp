@@ -121,11 +121,15 @@ private:
 };
 
 int RunChild(const char* Mode, const char* Folder, int argc, char** argv) {
+    const bool program = std::strcmp(Mode, "--child-app") == 0;
+    if (program) { // as the program's main does before Qt starts
+        SetEnvironment(std::make_unique<BenchEnvironment>(QString(Folder) + "/soveli"));
+        VelnaStore::ReadDiaryAhead(DatabaseConnectionString(Application->ExeName()));
+    }
     QApplication app(argc, argv);
     FirstPaint watcher;
     app.installEventFilter(&watcher);
-    if (std::strcmp(Mode, "--child-app") == 0) {
-        SetEnvironment(std::make_unique<BenchEnvironment>(QString(Folder) + "/soveli"));
+    if (program) {
         Application->Initialize();
         Application->CreateForm(form_velna);
         return Application->Run();

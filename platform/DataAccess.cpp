@@ -1,5 +1,7 @@
 #include "platform/DataAccess.h"
 
+#include "platform/DataAccessPrefetch.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -182,6 +184,13 @@ QString TADOConnection::DataSource() const {
     return Value(QStringLiteral("Data Source"));
 }
 
+bool TADOConnection::ReadOnly() const {
+    const QStringList modes = Value(QStringLiteral("Mode")).split('|');
+    return std::any_of(modes.begin(), modes.end(), [](const QString& m) {
+        return m.trimmed().compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0;
+    });
+}
+
 void TADOConnection::SetConnected(bool Value) {
     if (Value)
         Open();
@@ -194,10 +203,8 @@ void TADOConnection::Open() {
     QString path = DataSource();
     if (path.isEmpty())
         throw EDatabaseError(QStringLiteral("The connection string names no data source"));
-    const QStringList modes = Value(QStringLiteral("Mode")).split('|');
-    bool readOnly = std::any_of(modes.begin(), modes.end(), [](const QString& m) {
-        return m.trimmed().compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0;
-    });
+    if (TakePrefetched(*this)) return;
+    const bool readOnly = ReadOnly();
     sqlite3* db = nullptr;
     // The program reaches a connection from its one thread only: no locking per call, which
     // costs more than the reading itself on a long result.

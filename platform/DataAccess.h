@@ -26,6 +26,8 @@ public:
     // Closes an open connection first.
     void SetConnectionString(const QString& Value);
     QString DataSource() const;
+    // "Mode=Read" (among the modes) opens the file read-only.
+    bool ReadOnly() const;
 
     bool Connected() const { return FDb != nullptr; }
     void SetConnected(bool Value);
@@ -60,6 +62,7 @@ public:
     std::pair<long long, long long> ChangeStamp();
 
 private:
+    friend bool TakePrefetched(TADOConnection& Into); // a table read ahead on another thread
     QString Value(const QString& Key) const;
 
     QString FConnectionString;

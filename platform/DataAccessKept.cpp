@@ -21,6 +21,7 @@ std::pair<long long, long long> TADOConnection::ChangeStamp() {
 }
 
 const TADOConnection::TKeptRead* TADOConnection::KeptRead(const QString& Text) {
+    Open(); // takes a table read ahead, if any
     if (FKept.empty()) return nullptr;
     const std::pair<long long, long long> now = ChangeStamp();
     if (now.first < 0 || now != FKeptStamp) {

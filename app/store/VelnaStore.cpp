@@ -1,6 +1,7 @@
 #include "app/store/VelnaStore.h"
 
 #include "app/store/StoreColumns.h"
+#include "platform/DataAccessPrefetch.h"
 
 namespace {
 
@@ -16,6 +17,10 @@ QString SelectDiaryById(int ID) {
 VelnaStore::VelnaStore(TADOConnection& Dconnect, TADOQuery& recordset_temp)
     : FConnection(Dconnect), FQuery(recordset_temp) {
     if (!FQuery.Connection()) FQuery.SetConnection(&FConnection);
+}
+
+void VelnaStore::ReadDiaryAhead(const QString& ConnectionString) {
+    PrefetchTable(ConnectionString, kSelectDiary);
 }
 
 template <class F> auto VelnaStore::Guarded(const char* Operation, F&& Step) {

@@ -41,6 +41,11 @@ public:
     // The query is bound to the connection if it is not already.
     VelnaStore(TADOConnection& Dconnect, TADOQuery& recordset_temp);
 
+    // Starts reading the whole diary on a second thread, before the window is built; the
+    // window's connection on that file takes the rows for the show step's first read while the
+    // file is unchanged, and reads for itself otherwise.
+    static void ReadDiaryAhead(const QString& ConnectionString);
+
     // Show, first read: the date of the last diary row; none when the diary is empty. The
     // result stays open until the next statement replaces it.
     std::optional<TDateTime> LastDiaryDate();
