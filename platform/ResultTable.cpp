@@ -1,14 +1,14 @@
 #include "platform/ResultTable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-// Most texts share blocks of this size; a long one gets a block of its own.
-constexpr std::uint32_t kBlockSize = 256 * 1024;
-constexpr std::uint32_t kOwnBlock = kBlockSize / 8;
+// Rows share blocks of this size; a longer row gets a block of its own.
+constexpr size_t kBlockSize = 256 * 1024;
 
 bool Digits(std::string_view S, size_t From, size_t Count, int& Value) {
     Value = 0;
@@ -40,7 +40,12 @@ TResultTable::TResultTable(const TResultTable& Other)
       FUsed(Other.FUsed) {
     for (size_t i = 0; i < Other.FBlocks.size(); ++i) {
         FBlocks.emplace_back(new char[FBlockSizes[i]]);
-        std::memcpy(FBlocks.back().get(), Other.FBlocks[i].get(), FBlockSizes[i]);
+        const bool last = i + 1 == Other.FBlocks.size();
+        std::memcpy(FBlocks.back().get(), Other.FBlocks[i].get(), last ? FUsed : FBlockSizes[i]);
+    }
+    if (!FBlocks.empty()) {
+        FLast = FBlocks.back().get();
+        FFree = FBlockSizes.back() - FUsed;
     }
 }
 
@@ -136,54 +141,47 @@ TDateTime TResultTable::AsDateTime(int Row, int Column) const {
     return ValueToDateTime(Value(Row, Column));
 }
 
-void TResultTable::AddCell(TCellType Type, const void* Data, size_t Size) {
-    FBuilding.push_back(char(Type));
-    FBuilding.append(static_cast<const char*>(Data), Size);
+char* TResultTable::RoomInNewBlock(size_t Row, size_t Size) {
+    const size_t length = Row + Size;
+    if (length > UINT32_MAX) {
+        FRowLength = 0;
+        throw EDatabaseError(QStringLiteral("A row of more than 4 GB cannot be read"));
+    }
+    // A long row gets twice its length so far, so that a row growing cell by cell moves only a
+    // few times; the rows after it use what it leaves.
+    const size_t size = std::max<size_t>(kBlockSize, std::min<size_t>(2 * length, UINT32_MAX));
+    std::unique_ptr<char[]> block(new char[size]);
+    if (FRowLength) std::memcpy(block.get(), FLast + FUsed, FRowLength); // the row so far
+    if (!FBlocks.empty() && FUsed == 0) { // it held nothing but the row
+        FBlocks.back() = std::move(block);
+        FBlockSizes.back() = std::uint32_t(size);
+    } else {
+        if (!FBlocks.empty()) FBlockSizes.back() = FUsed; // what stays in it
+        FBlocks.push_back(std::move(block));
+        FBlockSizes.push_back(std::uint32_t(size));
+    }
+    FLast = FBlocks.back().get();
+    FUsed = 0;
+    FFree = size;
+    FRowLength = std::uint32_t(length);
+    return FLast + Row;
 }
 
-void TResultTable::AddNull() {
-    AddCell(TCellType::Null, nullptr, 0);
-}
-
-void TResultTable::AddInteger(long long Value) {
-    AddCell(TCellType::Integer, &Value, sizeof Value);
-}
-
-void TResultTable::AddFloat(double Value) {
-    AddCell(TCellType::Float, &Value, sizeof Value);
-}
-
-void TResultTable::AddText(std::string_view Utf8) {
-    const auto length = std::uint32_t(Utf8.size());
-    AddCell(TCellType::Text, &length, sizeof length);
-    FBuilding.append(Utf8);
-}
-
-void TResultTable::AddBlob(std::string_view Bytes) {
-    const auto length = std::uint32_t(Bytes.size());
-    AddCell(TCellType::Blob, &length, sizeof length);
-    FBuilding.append(Bytes);
+void TResultTable::AddBytes(TCellType Type, std::string_view Bytes) {
+    const auto length = std::uint32_t(Bytes.size()); // a longer row is refused by Room
+    char* p = Room(1 + sizeof length + Bytes.size());
+    *p = char(Type);
+    std::memcpy(p + 1, &length, sizeof length);
+    if (!Bytes.empty()) std::memcpy(p + 1 + sizeof length, Bytes.data(), Bytes.size());
 }
 
 std::uint64_t TResultTable::StoreRow(long long RowId) {
-    const size_t need = sizeof RowId + FBuilding.size();
-    if (need > UINT32_MAX) {
-        FBuilding.clear();
-        throw EDatabaseError(QStringLiteral("A row of more than 4 GB cannot be read"));
-    }
-    if (need >= kOwnBlock || FBlocks.empty() || FBlockSizes.back() - FUsed < need) {
-        const auto size = std::uint32_t(need >= kOwnBlock ? need : kBlockSize);
-        FBlocks.emplace_back(new char[size]);
-        FBlockSizes.push_back(size);
-        FUsed = 0;
-    }
-    char* p = FBlocks.back().get() + FUsed;
-    std::memcpy(p, &RowId, sizeof RowId);
-    std::memcpy(p + sizeof RowId, FBuilding.data(), FBuilding.size());
+    Room(0); // a row without cells still has its id
+    std::memcpy(FLast + FUsed, &RowId, sizeof RowId);
     const std::uint64_t at = (std::uint64_t(FBlocks.size() - 1) << 32) | FUsed;
-    // A block of its own is full: the next row starts a new shared block.
-    FUsed = need >= kOwnBlock ? FBlockSizes.back() : FUsed + std::uint32_t(need);
-    FBuilding.clear();
+    FUsed += FRowLength;
+    FFree -= FRowLength;
+    FRowLength = 0;
     return at;
 }
 

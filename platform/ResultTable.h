@@ -8,8 +8,8 @@
 
 #include <QVariant>
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,12 +35,13 @@ public:
     QString AsString(int Row, int Column) const;
     TDateTime AsDateTime(int Row, int Column) const;
 
-    // Building: each column's cell in order, then EndRow.
-    void AddNull();
-    void AddInteger(long long Value);
-    void AddFloat(double Value);
-    void AddText(std::string_view Utf8);
-    void AddBlob(std::string_view Bytes);
+    // Building: each column's cell in order, then EndRow. Cells are written straight into
+    // the last block, where the row stays.
+    void AddNull() { *Room(1) = char(TCellType::Null); }
+    void AddInteger(long long Value) { AddNumber(TCellType::Integer, &Value); }
+    void AddFloat(double Value) { AddNumber(TCellType::Float, &Value); }
+    void AddText(std::string_view Utf8) { AddBytes(TCellType::Text, Utf8); }
+    void AddBlob(std::string_view Bytes) { AddBytes(TCellType::Blob, Bytes); }
     void EndRow(long long RowId);
     // A row written back: replaces Row, or is put before it.
     void SetRow(int Row, const std::vector<QVariant>& Values, long long RowId);
@@ -51,17 +52,33 @@ private:
     // (8 bytes) or the length (4 bytes) and bytes.
     const char* Record(int Row) const;
     const char* Cell(int Row, int Column) const;
-    void AddCell(TCellType Type, const void* Data, size_t Size);
+
+    // Where Size more bytes of the row being built go.
+    char* Room(size_t Size) {
+        const size_t row = FRowLength ? FRowLength : sizeof(long long); // the row id comes first
+        if (FFree < row + Size) return RoomInNewBlock(row, Size);
+        FRowLength = std::uint32_t(row + Size);
+        return FLast + FUsed + row;
+    }
+    char* RoomInNewBlock(size_t Row, size_t Size);
+    void AddNumber(TCellType Type, const void* Value) {
+        char* p = Room(9);
+        *p = char(Type);
+        std::memcpy(p + 1, Value, 8);
+    }
+    void AddBytes(TCellType Type, std::string_view Bytes);
     void AddValue(const QVariant& Value);
-    // Moves the row being built into a block; returns where it is.
+    // Ends the row being built; returns where it is.
     std::uint64_t StoreRow(long long RowId);
 
     int FColumns;
     std::vector<std::uint64_t> FRows; // (block << 32) | offset of each row's record
     std::vector<std::unique_ptr<char[]>> FBlocks;
-    std::vector<std::uint32_t> FBlockSizes;
-    std::uint32_t FUsed = 0; // in the last block
-    std::string FBuilding;   // the cells of the row being built
+    std::vector<std::uint32_t> FBlockSizes; // what each holds; the last one's whole size
+    char* FLast = nullptr;                  // the last block
+    std::uint32_t FUsed = 0;                // by whole rows in the last block
+    std::uint32_t FRowLength = 0;           // of the row being built, its id included
+    size_t FFree = 0;                       // in the last block after its whole rows
 };
 
 // The text of a value as a field reads it.
