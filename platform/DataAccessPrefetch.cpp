@@ -5,7 +5,10 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -14,6 +17,7 @@ namespace {
 struct TPrefetch {
     QString Source;
     bool ReadOnly = false;
+    std::pair<dev_t, ino_t> File{}; // the file the connection opened, whatever its name
     std::unique_ptr<TADOConnection> Connection;
     std::thread Worker;
 
@@ -22,6 +26,13 @@ struct TPrefetch {
         if (Worker.joinable()) Worker.join();
     }
 };
+
+// Which file a path names now; none when it names none.
+std::optional<std::pair<dev_t, ino_t>> FileAt(const QString& Path) {
+    struct stat st {};
+    if (::stat(Path.toUtf8().constData(), &st) != 0) return std::nullopt;
+    return std::pair(st.st_dev, st.st_ino);
+}
 
 std::unique_ptr<TPrefetch>& Pending() {
     static std::unique_ptr<TPrefetch> pending;
@@ -51,11 +62,14 @@ void PrefetchTable(const QString& ConnectionString, const QString& Statement) {
     prefetch->Source = connection.DataSource();
     prefetch->ReadOnly = connection.ReadOnly();
     // Opened here, so that the worker never looks for a prefetch itself.
+    const auto before = FileAt(prefetch->Source);
     try {
         connection.Open();
     } catch (const EDatabaseError&) {
         return; // no file yet: nothing to read ahead
     }
+    if (!before || before != FileAt(prefetch->Source)) return; // replaced while opened
+    prefetch->File = *before;
     prefetch->Worker = std::thread(Read, &connection, Statement);
     Pending() = std::move(prefetch);
 }
@@ -74,7 +88,8 @@ bool TakePrefetched(TADOConnection& Into) {
         return false;
     pending->Wait();
     TADOConnection& from = *pending->Connection;
-    const bool taken = from.FDb != nullptr;
+    // A file moved away and another put in its place meanwhile is not the one read.
+    const bool taken = from.FDb != nullptr && FileAt(pending->Source) == pending->File;
     if (taken) {
         Into.FDb = std::exchange(from.FDb, nullptr);
         Into.FKept = std::move(from.FKept);

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -141,6 +142,17 @@ TEST_F(ReadAhead, CommitsOfOtherProgramsBeforeTheReadAreShown) {
     // The reader's own write also drops what it was given.
     conn.Execute("delete * from [velna] where [ID]=2");
     EXPECT_EQ(Read(query).front(), "entry 3");
+}
+
+TEST_F(ReadAhead, AFilePutInPlaceOfTheOneReadIsReadAnew) {
+    MakeDiary(100);
+    const QString first = path;
+    path = dir.filePath("replacement.db");
+    MakeDiary(3);
+    PrefetchTable(Source(first), kWhole);
+    WaitForPrefetch();
+    ASSERT_EQ(std::rename(path.toUtf8().constData(), first.toUtf8().constData()), 0);
+    EXPECT_EQ(Read(query), (QStringList{"entry 1", "entry 2", "entry 3"}));
 }
 
 TEST_F(ReadAhead, AFailedReadAheadLeavesTheErrorToTheReader) {
