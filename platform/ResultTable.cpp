@@ -120,6 +120,14 @@ QVariant TResultTable::Value(int Row, int Column) const {
     return QVariant();
 }
 
+std::optional<long long> TResultTable::Integer(int Row, int Column) const {
+    const char* p = Cell(Row, Column);
+    if (TCellType(*p) != TCellType::Integer) return std::nullopt;
+    long long v = 0;
+    std::memcpy(&v, p + 1, sizeof v);
+    return v;
+}
+
 std::vector<QVariant> TResultTable::Values(int Row) const {
     std::vector<QVariant> values;
     values.reserve(size_t(FColumns));

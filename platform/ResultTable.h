@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     // Text as UTF-8 or a blob's bytes; empty for other cells.
     std::string_view Bytes(int Row, int Column) const;
     QVariant Value(int Row, int Column) const;
+    // The number of an integer cell; none for other cells.
+    std::optional<long long> Integer(int Row, int Column) const;
     std::vector<QVariant> Values(int Row) const;
     // As a field reads them: no value gives "" or 0; numbers are day counts for dates.
     QString AsString(int Row, int Column) const;

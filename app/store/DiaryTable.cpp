@@ -3,21 +3,20 @@
 #include "app/store/StoreColumns.h"
 
 int DiaryTable::ID(int Row) const {
-    const QVariant id = FRows->Value(Row, diary::ID);
     // The key as the file holds it; anything else the way a field reads it.
-    if (id.typeId() == QMetaType::LongLong) {
-        const qlonglong v = id.toLongLong();
-        if (v >= INT32_MIN && v <= INT32_MAX) return int(v);
-    }
-    return ValueToInteger(id);
+    const std::optional<long long> id = FRows->Integer(Row, diary::ID);
+    if (id && *id >= INT32_MIN && *id <= INT32_MAX) return int(*id);
+    return ValueToInteger(FRows->Value(Row, diary::ID));
 }
 
 std::optional<TDateTime> DiaryTable::Date(int Row) const {
     try {
+        // A date read from the short date text always lies inside the calendar; a number far
+        // outside it is no date.
+        if (FRows->Type(Row, diary::Date) == TCellType::Text)
+            return Utf8ToDateTime(FRows->Bytes(Row, diary::Date));
         const TDateTime date = FRows->AsDateTime(Row, diary::Date);
-        // A number far outside the calendar is no date either; a date read from the short
-        // date text always lies inside it.
-        if (FRows->Type(Row, diary::Date) != TCellType::Text) DateToStr(date);
+        DateToStr(date);
         return date;
     } catch (const EConvertError&) {
         return std::nullopt;
