@@ -243,8 +243,8 @@ void TADOConnection::RaiseEngineError() const {
 }
 
 void TADOConnection::InWriteTransaction(const std::function<void()>& Work) {
-    FKept.clear(); // whatever the work writes, no kept read shows it
     sqlite3* db = Handle();
+    FKept.clear();                     // whatever the work writes, no kept read shows it
     if (!sqlite3_get_autocommit(db)) { // already inside one the caller opened
         Work();
         return;

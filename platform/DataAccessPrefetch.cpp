@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kReadAheadWait = 500; // ms
+
 // Started, waited for and taken on the program's thread only; the worker touches nothing but
 // its own connection.
 struct TPrefetch {
@@ -59,6 +61,9 @@ void PrefetchTable(const QString& ConnectionString, const QString& Statement) {
     prefetch->Connection = std::make_unique<TADOConnection>(nullptr);
     TADOConnection& connection = *prefetch->Connection;
     connection.SetConnectionString(ConnectionString);
+    // A file another program keeps locked is left to the taker, which waits as long as it
+    // always does, rather than waiting twice.
+    connection.SetBusyTimeout(kReadAheadWait);
     prefetch->Source = connection.DataSource();
     prefetch->ReadOnly = connection.ReadOnly();
     // Opened here, so that the worker never looks for a prefetch itself.

@@ -1,6 +1,7 @@
 #include "platform/DataAccess.h"
 #include "platform/DataAccessPrefetch.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -186,6 +187,23 @@ TEST_F(ReadAhead, AFailedReadAheadLeavesTheErrorToTheReader) {
         EXPECT_TRUE(e.Message().contains("not a database")) << e.Message().toStdString();
     }
     EXPECT_EQ(conn.KeptRead(EngineText(kWhole)), nullptr);
+}
+
+TEST_F(ReadAhead, AFileLockedByAnotherProgramIsWaitedForOnceByTheReader) {
+    MakeDiary(10);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PrefetchTable(Source(path), kWhole);
+    conn.SetBusyTimeout(1000);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_THROW(Read(query), EDatabaseError);
+    EXPECT_GE(waited.elapsed(), 1000);
+    EXPECT_LT(waited.elapsed(), 2500);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(Read(query).size(), 10);
 }
 
 TEST_F(ReadAhead, ItMayBeDroppedOrTheProgramMayEndWhileItReads) {
