@@ -99,80 +99,78 @@ bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QS
 
 namespace {
 
-// Rows of palette indexes into colours, a whole byte of indexes per step.
-void Row8(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
-    int x = 0;
-    for (; x + 4 <= Width; x += 4) {
-        const QRgb a = Table[In[x]], b = Table[In[x + 1]], c = Table[In[x + 2]],
-                   d = Table[In[x + 3]];
-        Out[x] = a, Out[x + 1] = b, Out[x + 2] = c, Out[x + 3] = d;
-    }
-    for (; x < Width; ++x) Out[x] = Table[In[x]];
-}
-
-void Row4(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
-    int x = 0;
-    for (; x + 2 <= Width; x += 2, ++In) {
-        Out[x] = Table[*In >> 4];
-        Out[x + 1] = Table[*In & 15];
-    }
-    if (x < Width) Out[x] = Table[*In >> 4];
-}
-
-void Row1(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
-    const QRgb zero = Table[0], one = Table[1];
-    int x = 0;
-    for (; x + 8 <= Width; x += 8, ++In)
-        for (int bit = 0; bit < 8; ++bit) Out[x + bit] = (*In << bit) & 0x80 ? one : zero;
-    for (int bit = 0; x < Width; ++x, ++bit) Out[x] = (*In << bit) & 0x80 ? one : zero;
-}
-
 // Four-byte pixels whose fourth byte is not alpha: opaque.
 void Row32(const uchar* In, QRgb* Out, int Width) {
     for (int x = 0; x < Width; ++x, In += 4)
         Out[x] = (uint32_t(In[0]) | uint32_t(In[1]) << 8 | uint32_t(In[2]) << 16) | 0xFF000000u;
 }
 
-QImage DecodePlain(const uchar* Data, const TBmpFileInfo& I) {
-    const bool packed = I.BitCount == 24;
-    QImage image(I.Width, I.Height, packed ? QImage::Format_BGR888 : QImage::Format_RGB32);
-    if (image.isNull()) throw EInvalidGraphic(QStringLiteral("BMP 图片太大，内存不足"));
-    QRgb table[256];
-    std::fill(std::begin(table), std::end(table), qRgb(0, 0, 0));
-    for (int i = 0; i < I.PaletteCount && i < 256; ++i) {
+// Two indexes a byte become one a byte.
+void Row4(const uchar* In, uchar* Out, int Width) {
+    int x = 0;
+    for (; x + 2 <= Width; x += 2, ++In) {
+        Out[x] = *In >> 4;
+        Out[x + 1] = *In & 15;
+    }
+    if (x < Width) Out[x] = *In >> 4;
+}
+
+QImage::Format StoredFormat(int BitCount) {
+    switch (BitCount) {
+    case 1:
+        return QImage::Format_Mono; // bits from the high one down, as the file has them
+    case 4:
+    case 8:
+        return QImage::Format_Indexed8;
+    case 24:
+        return QImage::Format_BGR888;
+    default:
+        return QImage::Format_RGB32;
+    }
+}
+
+// Every index a file can hold gets a colour: the ones its table lacks are black.
+QList<QRgb> ColourTable(const uchar* Data, const TBmpFileInfo& I) {
+    QList<QRgb> table(I.BitCount == 1 ? 2 : 256, qRgb(0, 0, 0));
+    for (int i = 0; i < I.PaletteCount && i < table.size(); ++i) {
         const uchar* e = Data + I.PaletteOffset + qsizetype(i) * I.PaletteEntry;
         table[i] = qRgb(e[2], e[1], e[0]);
     }
-    const qsizetype stride = ((qsizetype(I.Width) * I.BitCount + 31) / 32) * 4;
-    // The file's rows go straight into the image's buffer, asked for once.
-    uchar* const bits = image.bits();
-    const qsizetype line = image.bytesPerLine();
-    for (int y = 0; y < I.Height; ++y) {
-        const uchar* in = Data + I.PixelOffset + stride * (I.TopDown ? y : I.Height - 1 - y);
-        uchar* out = bits + line * y;
-        auto* px = reinterpret_cast<QRgb*>(out);
-        switch (I.BitCount) {
-        case 24:
-            std::memcpy(out, in, size_t(I.Width) * 3);
-            break;
-        case 32:
-            Row32(in, px, I.Width);
-            break;
-        case 8:
-            Row8(in, px, I.Width, table);
-            break;
-        case 4:
-            Row4(in, px, I.Width, table);
-            break;
-        default:
-            Row1(in, px, I.Width, table);
-            break;
-        }
-    }
-    return image;
+    return table;
 }
 
 } // namespace
+
+TBmpPixels::TBmpPixels(const uchar* Data, const TBmpFileInfo& I) : FBitCount(I.BitCount) {
+    FImage = QImage(I.Width, I.Height, StoredFormat(I.BitCount));
+    if (FImage.isNull()) throw EInvalidGraphic(QStringLiteral("BMP 图片太大，内存不足"));
+    if (I.BitCount <= 8) FImage.setColorTable(ColourTable(Data, I));
+    const qsizetype stride = ((qsizetype(I.Width) * I.BitCount + 31) / 32) * 4;
+    const qsizetype copied = I.BitCount == 4 ? 0 : std::min(stride, FImage.bytesPerLine());
+    // The file's rows go straight into the image's buffer, asked for once.
+    uchar* const bits = FImage.bits();
+    const qsizetype line = FImage.bytesPerLine();
+    for (int y = 0; y < I.Height; ++y) {
+        const uchar* in = Data + I.PixelOffset + stride * (I.TopDown ? y : I.Height - 1 - y);
+        uchar* out = bits + line * y;
+        if (I.BitCount == 32)
+            Row32(in, reinterpret_cast<QRgb*>(out), I.Width);
+        else if (I.BitCount == 4)
+            Row4(in, out, I.Width);
+        else
+            std::memcpy(out, in, size_t(copied));
+    }
+}
+
+void TBmpPixels::ToBitmap(TBitmap& Bitmap) const {
+    Bitmap.SetPixelFormat(FBitCount == 24   ? TPixelFormat::pf24bit
+                          : FBitCount == 32 ? TPixelFormat::pf32bit
+                                            : TPixelFormat::pfDevice);
+    if (FBitCount > 8) return Bitmap.SetImage(FImage);
+    QImage whole = FImage.convertToFormat(QImage::Format_RGB32);
+    if (whole.isNull()) throw EInvalidGraphic(QStringLiteral("BMP 图片太大，内存不足"));
+    Bitmap.SetImage(whole);
+}
 
 bool DecodesWithoutFail(const TBmpFileInfo& Info) {
     return Info.Compression == 0 && Info.BitCount != 16;
@@ -184,8 +182,5 @@ void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info) {
             QByteArray::fromRawData(reinterpret_cast<const char*>(Data), Info.FileSize));
         return;
     }
-    Bitmap.SetPixelFormat(Info.BitCount == 24   ? TPixelFormat::pf24bit
-                          : Info.BitCount == 32 ? TPixelFormat::pf32bit
-                                                : TPixelFormat::pfDevice);
-    Bitmap.SetImage(DecodePlain(Data, Info));
+    TBmpPixels(Data, Info).ToBitmap(Bitmap);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Graphics.h"
 
+#include <QImage>
 #include <QString>
 
 struct TBmpFileInfo {
@@ -24,9 +25,30 @@ struct TBmpFileInfo {
 // its dimensions and FileSize is where the next thing in the data begins.
 bool CheckBmpFile(const uchar* Data, qsizetype Available, TBmpFileInfo& Info, QString& Error);
 // Loads a BMP file that passed CheckBmpFile into Bitmap; raises EInvalidGraphic when the
-// pixels cannot be decoded. Uncompressed files of 1, 4, 8, 24 and 32 bits are decoded here in
-// one pass; 24-bit files keep three-byte pixels, 32-bit ones four, the others become 32-bit.
+// pixels cannot be decoded. Uncompressed files of 1, 4, 8, 24 and 32 bits are decoded here
+// (through TBmpPixels); 24-bit files keep three-byte pixels, 32-bit ones four, the others
+// become 32-bit.
 void LoadBmpFile(TBitmap& Bitmap, const uchar* Data, const TBmpFileInfo& Info);
-// True for the files LoadBmpFile decodes itself: once CheckBmpFile passed them, their pixels
-// cannot fail to decode (short of memory), so decoding may wait until they are needed.
+// True for the files decoded here: once CheckBmpFile passed them, their pixels cannot fail to
+// decode (short of memory), so decoding may wait until they are needed.
 bool DecodesWithoutFail(const TBmpFileInfo& Info);
+
+// The pixels of such a file as it stores them, rows top-down: palette indexes with the colour
+// table for files of up to 8 bits (4-bit ones widened to a byte per pixel), whole colours
+// otherwise. Making it copies rows, as reading the file takes no more; the pictures a window
+// draws become 32-bit once, by ToBitmap, and the others stay a quarter of that size.
+class TBmpPixels {
+public:
+    TBmpPixels() = default;
+    // Raises EInvalidGraphic when there is no memory for the pixels.
+    TBmpPixels(const uchar* Data, const TBmpFileInfo& Info);
+    bool Empty() const { return FImage.isNull(); }
+    int Width() const { return FImage.width(); }
+    int Height() const { return FImage.height(); }
+    const uchar* Row(int Y) const { return FImage.constScanLine(Y); }
+    void ToBitmap(TBitmap& Bitmap) const;
+
+private:
+    QImage FImage;
+    int FBitCount = 0;
+};

@@ -34,15 +34,27 @@ TSkinPicture::TSkinPicture(const QByteArray& Source, qsizetype Offset, const TBm
 
 TSkinPicture::~TSkinPicture() = default;
 
+const TBmpPixels& TSkinPicture::Pixels() const {
+    if (FPixels.Empty() && DecodesWithoutFail(FInfo)) {
+        try {
+            FPixels = TBmpPixels(reinterpret_cast<const uchar*>(FileData()), FInfo);
+        } catch (const Exception&) {
+            // Only memory can run out here: the file was checked when it was read.
+        }
+    }
+    return FPixels;
+}
+
 const TBitmap& TSkinPicture::Bitmap() const {
     if (FBitmap) return *FBitmap;
     auto bitmap = std::make_unique<TBitmap>();
     try {
-        LoadBmpFile(*bitmap, reinterpret_cast<const uchar*>(FileData()), FInfo);
+        Pixels().ToBitmap(*bitmap);
     } catch (const Exception&) {
-        // Only memory can run out here: the file was checked when it was read.
         bitmap = std::make_unique<TBitmap>();
     }
+    // Drawing needs only the 32-bit pixels from now on.
+    FPixels = TBmpPixels();
     FBitmap = std::move(bitmap);
     return *FBitmap;
 }

@@ -15,8 +15,9 @@
 enum class TSkinSlot { Picture, Mask, RollUpPicture, RollUpMask };
 
 // One picture of a skin: the BMP file it was read from and its pixels, decoded the first time
-// they are asked for. The stored skin and the skin data share it instead of copying it, and a
-// skin loads without decoding pictures no window draws yet.
+// they are asked for, and made 32-bit for drawing the first time a window draws them. The
+// stored skin and the skin data share it instead of copying it, and a skin loads without
+// decoding pictures no window draws yet.
 class TSkinPicture {
 public:
     // At Offset in Source a BMP file that passed CheckBmpFile (Info); the buffer is shared, not
@@ -27,7 +28,11 @@ public:
     TSkinPicture& operator=(const TSkinPicture&) = delete;
     ~TSkinPicture();
 
-    // The pixels; an empty bitmap when there was no memory to decode them.
+    // The pixels as the file stores them; empty when there was no memory to decode them, and
+    // for a compressed file, whose pixels were decoded straight into Bitmap() when it was read.
+    // Asked for again after Bitmap(), they are decoded again.
+    const TBmpPixels& Pixels() const;
+    // The pixels ready to draw; an empty bitmap when there was no memory to decode them.
     const TBitmap& Bitmap() const;
     // The BMP file as read.
     const char* FileData() const { return FSource.constData() + FOffset; }
@@ -37,6 +42,7 @@ private:
     QByteArray FSource;
     qsizetype FOffset;
     TBmpFileInfo FInfo;
+    mutable TBmpPixels FPixels;
     mutable std::unique_ptr<TBitmap> FBitmap;
 };
 using TSkinPictureRef = std::shared_ptr<const TSkinPicture>;
