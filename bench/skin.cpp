@@ -106,6 +106,16 @@ void BM_SkinLoadIniOnly(benchmark::State& State) {
 }
 BENCHMARK(BM_SkinLoadIniOnly)->Unit(benchmark::kMicrosecond);
 
+// Of which the INI text indexed, before any description reads it.
+void BM_SkinIniIndex(benchmark::State& State) {
+    for (auto _ : State) {
+        TMemIniFile ini;
+        ini.SetText(IniText());
+        benchmark::DoNotOptimize(ini.SectionIndex(u"SKINCONTROLS"));
+    }
+}
+BENCHMARK(BM_SkinIniIndex)->Unit(benchmark::kMicrosecond);
+
 void BM_SkinLoadPicturesOnly(benchmark::State& State) {
     for (auto _ : State) {
         TspStoredSkin stored(nullptr);
@@ -268,6 +278,7 @@ int main(int argc, char** argv) {
     const char* pairs[][3] = {
         {"load stored skin", "BM_SkinLoad", "BM_QtSkinLoadReference"},
         {"  its INI part", "BM_SkinLoadIniOnly", "BM_QtSkinLoadReference"},
+        {"  its INI indexed", "BM_SkinIniIndex", "BM_QtSkinLoadReference"},
         {"  its pictures", "BM_SkinLoadPicturesOnly", "BM_QtSkinLoadReference"},
         {"pictures to draw", "BM_SkinPicturesToDraw", "BM_QtPicturesToDrawReference"},
         {"frame to 590 x 403", "BM_SkinDrawResized", "BM_QtNinePatchReference"},

@@ -16,14 +16,6 @@ QStringView Trimmed(QStringView S) {
     return S;
 }
 
-// The first C in a line, -1 without one: lines are short, a plain loop beats a library search.
-qsizetype UnitAt(QStringView Line, char16_t C) {
-    const char16_t* p = Line.utf16();
-    for (qsizetype i = 0; i < Line.size(); ++i)
-        if (p[i] == C) return i;
-    return -1;
-}
-
 // Names are compared four UTF-16 units at a time.
 constexpr uint64_t kLanes = 0x0001000100010001ull;
 constexpr uint64_t kNonAscii = kLanes * 0xFF80;
@@ -46,17 +38,29 @@ uint64_t LowerLanes(uint64_t W) {
     return W | ((fromA & ~pastZ & (kLanes * 0x80)) >> 2);
 }
 
+// The hash of an ASCII name: its length and its first, middle and last four units folded to
+// lower case. Seen collects every unit, to tell names with other characters.
 uint32_t HashLanes(QStringView S, uint64_t& Seen) {
     const char16_t* p = S.utf16();
-    uint64_t h = 0x9E3779B97F4A7C15ull ^ uint64_t(S.size());
-    Seen = 0;
-    for (qsizetype n = S.size(); n > 0; p += 4, n -= 4) {
-        const uint64_t w = LoadUnits(p, n);
-        Seen |= w;
-        h = (h ^ LowerLanes(w)) * 0xFF51AFD7ED558CCDull;
-        h ^= h >> 32;
+    const qsizetype n = S.size();
+    uint64_t first = 0, middle = 0, last = 0;
+    if (n <= 4) {
+        first = LoadUnits(p, n);
+        Seen = first;
+    } else {
+        Seen = 0;
+        for (qsizetype i = 0; i + 4 <= n; i += 4) Seen |= LoadUnits(p + i, 4);
+        first = LoadUnits(p, 4);
+        last = LoadUnits(p + n - 4, 4);
+        middle = n > 8 ? LoadUnits(p + n / 2 - 2, 4) : 0;
+        Seen |= last;
     }
-    return uint32_t(h);
+    uint64_t h = (LowerLanes(first) * 0xFF51AFD7ED558CCDull) ^
+                 (LowerLanes(last) * 0xC4CEB9FE1A85EC53ull) ^
+                 (LowerLanes(middle) * 0x9E3779B97F4A7C15ull) ^ uint64_t(n);
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return uint32_t(h ^ (h >> 32));
 }
 
 // Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold in
@@ -88,20 +92,30 @@ bool SameName(QStringView A, QStringView B) {
     return true;
 }
 
+// Up to four Latin-1 characters of P (N left) widened to UTF-16 units in one word, zero-filled.
+uint64_t LoadLatin1(const char* P, qsizetype N) {
+    if (N < 4) {
+        uint64_t w = 0;
+        for (qsizetype i = 0; i < N; ++i) w |= uint64_t(uchar(P[i])) << (16 * i);
+        return w;
+    }
+    uint32_t x;
+    std::memcpy(&x, P, 4);
+    uint64_t w = x;
+    w = (w | (w << 16)) & 0x0000FFFF0000FFFFull;
+    return (w | (w << 8)) & 0x00FF00FF00FF00FFull;
+}
+
 // True when Name is Ident in ASCII letters of any case; false also when either holds other
 // characters (the full comparison decides those).
 bool SameAsciiName(QStringView Name, QLatin1StringView Ident) {
     if (Name.size() != Ident.size()) return false;
     const char16_t* n = Name.utf16();
     const char* i = Ident.data();
-    for (qsizetype k = 0; k < Ident.size(); ++k) {
-        const unsigned a = n[k], b = uchar(i[k]);
-        if (a == b) {
-            if (a >= 0x80) return false;
-            continue;
-        }
-        // Letters differ in case by 0x20 only.
-        if ((a | 0x20) != (b | 0x20) || unsigned((a | 0x20) - 'a') >= 26u) return false;
+    for (qsizetype left = Ident.size(); left > 0; n += 4, i += 4, left -= 4) {
+        const uint64_t x = LoadUnits(n, left), y = LoadLatin1(i, left);
+        if ((x | y) & kNonAscii) return false;
+        if (x != y && LowerLanes(x) != LowerLanes(y)) return false;
     }
     return true;
 }
@@ -131,8 +145,16 @@ void TMemIniFile::SetText(const QString& Text) {
     QString text = Text; // Text may be one of ours
     Clear();
     Reserve(text.size() / 16);
+    const QStringView whole = Own(text);
+    const char16_t* p = whole.utf16();
+    const char16_t* const end = p + whole.size();
     int current = -1;
-    ForEachTextLine(Own(text), [&](QStringView Line) { ParseLine(Line, current); });
+    // Line breaks as TStrings::SetText has them: "\r\n", "\n" or "\r".
+    while (p < end) {
+        const char16_t* e = ParseLine(p, end, current);
+        if (e < end && *e == u'\r' && e + 1 < end && e[1] == u'\n') ++e;
+        p = e + 1;
+    }
 }
 
 // Room for about Lines keys, so that reading a text does not grow the tables step by step.
@@ -156,7 +178,10 @@ void TMemIniFile::SetStrings(const TStrings& Lines) {
     FStore.reserve(lines.size());
     Reserve(count);
     int current = -1;
-    for (const QString& line : lines) ParseLine(Own(line), current);
+    for (const QString& line : lines) {
+        const QStringView text = Own(line);
+        ParseLine(text.utf16(), text.utf16() + text.size(), current);
+    }
 }
 
 QStringView TMemIniFile::Own(const QString& S) {
@@ -164,18 +189,24 @@ QStringView TMemIniFile::Own(const QString& S) {
     return FStore.back();
 }
 
-void TMemIniFile::ParseLine(QStringView Text, int& Current) {
-    const QStringView line = Trimmed(Text);
-    if (line.isEmpty() || line.front() == u';') return;
-    if (line.front() == u'[') {
-        const qsizetype close = UnitAt(line, u']');
-        const QStringView name = close < 0 ? line.mid(1) : line.mid(1, close - 1);
-        Current = AddSection(Trimmed(name));
-        return;
+// Reads the line from P (a section, a key or nothing) and gives where it ends: at End or at
+// the first line break. Blanks and control characters around names and values do not count.
+const char16_t* TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, int& Current) {
+    for (; P < End && *P <= u' '; ++P)
+        if (*P == u'\r' || *P == u'\n') return P;
+    if (P == End) return P;
+    if (*P == u';') return TextLineEnd(P, End);
+    if (*P == u'[') {
+        const char16_t* e = TextLineEnd(P, End);
+        const char16_t* close = std::find(P + 1, e, u']');
+        Current = AddSection(Trimmed(QStringView(P + 1, close)));
+        return e;
     }
-    const qsizetype eq = UnitAt(line, u'=');
-    if (Current < 0 || eq < 0) return;
-    AddKey(Current, Trimmed(line.left(eq)), Trimmed(line.mid(eq + 1)));
+    const char16_t* eq = TextLineEnd(P, End, u'=');
+    if (eq == End || *eq != u'=') return eq;
+    const char16_t* e = TextLineEnd(eq + 1, End);
+    if (Current >= 0) AddKey(Current, Trimmed(QStringView(P, eq)), Trimmed(QStringView(eq + 1, e)));
+    return e;
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {

@@ -209,7 +209,7 @@ TDateTime StrToDateTime(const QString& S) {
     return d;
 }
 
-bool TryStrToInt(const QString& S, int& Value) {
+bool TryStrToInt(QStringView S, int& Value) {
     int pos = 0;
     while (pos < S.size() && S[pos] == ' ') ++pos;
     bool negative = false;

@@ -71,7 +71,7 @@ TDateTime StrToDateTime(const QString& S);
 
 // Decimal with an optional sign. Leading blanks are skipped as the platform did; anything after
 // the last digit (trailing blanks included) makes the text invalid. The value must fit in 32 bits.
-bool TryStrToInt(const QString& S, int& Value);
+bool TryStrToInt(QStringView S, int& Value);
 int StrToInt(const QString& S);
 // Decimal with "." and an optional exponent, blanks at both ends ignored; "nan" is no number.
 bool TryStrToFloat(const QString& S, double& Value);

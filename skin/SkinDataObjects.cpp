@@ -103,7 +103,7 @@ void TDataSkinTrackBar::Exchange(TSkinIniExchange& X) {
 
 namespace {
 
-void VerticalChoice(TSkinIniExchange& X, const char* Key, bool& Vertical,
+void VerticalChoice(TSkinIniExchange& X, TSkinKey Key, bool& Vertical,
                     std::initializer_list<const char*> Words) {
     int k = Vertical ? 1 : 0;
     X.Choice(Key, k, Words, 0);

@@ -60,11 +60,6 @@ void ParseFields(QStringView S, int* Out, int Count, const char* What) {
     if (field != Count) fail(QStringLiteral("应有 %1 个以逗号分隔的数").arg(Count));
 }
 
-// Integer text as TryStrToInt reads it, straight from the INI text.
-bool ViewToInt(QStringView S, int& Value) {
-    return TryStrToInt(QString::fromRawData(S.data(), S.size()), Value);
-}
-
 struct StyleWord {
     const char* Word;
     TFontStyle Style;
@@ -144,30 +139,30 @@ QString SkinAlignmentToStr(TAlignment A) {
     }
 }
 
-bool TSkinIniExchange::Find(const char* Key, QStringView& Value) const {
-    return FIni.FindValue(FSectionIndex, QLatin1StringView(Key), Value, FCursor);
+bool TSkinIniExchange::Find(TSkinKey Key, QStringView& Value) const {
+    return FIni.FindValue(FSectionIndex, Key.View, Value, FCursor);
 }
 
-void TSkinIniExchange::Int(const char* Key, int& V, int Default) {
+void TSkinIniExchange::Int(TSkinKey Key, int& V, int Default) {
     if (FWriting)
-        FIni.WriteInteger(FSection, QLatin1String(Key), V);
-    else if (QStringView v; !Find(Key, v) || !ViewToInt(v, V))
+        FIni.WriteInteger(FSection, Key.View, V);
+    else if (QStringView v; !Find(Key, v) || !TryStrToInt(v, V))
         V = Default;
 }
 
-void TSkinIniExchange::Bool(const char* Key, bool& V) {
+void TSkinIniExchange::Bool(TSkinKey Key, bool& V) {
     if (FWriting)
-        FIni.WriteInteger(FSection, QLatin1String(Key), V ? 1 : 0);
+        FIni.WriteInteger(FSection, Key.View, V ? 1 : 0);
     else {
         QStringView text;
         int v = 0;
-        V = Find(Key, text) && ViewToInt(text, v) && v == 1;
+        V = Find(Key, text) && TryStrToInt(text, v) && v == 1;
     }
 }
 
-void TSkinIniExchange::Rect(const char* Key, TRect& V) {
+void TSkinIniExchange::Rect(TSkinKey Key, TRect& V) {
     if (FWriting)
-        FIni.WriteString(FSection, QLatin1String(Key), SkinRectToStr(V));
+        FIni.WriteString(FSection, Key.View, SkinRectToStr(V));
     else
         V = InSection(Key, [&] {
             QStringView v;
@@ -175,9 +170,9 @@ void TSkinIniExchange::Rect(const char* Key, TRect& V) {
         });
 }
 
-void TSkinIniExchange::Point(const char* Key, TPoint& V) {
+void TSkinIniExchange::Point(TSkinKey Key, TPoint& V) {
     if (FWriting)
-        FIni.WriteString(FSection, QLatin1String(Key), SkinPointToStr(V));
+        FIni.WriteString(FSection, Key.View, SkinPointToStr(V));
     else
         V = InSection(Key, [&] {
             QStringView v;
@@ -185,39 +180,39 @@ void TSkinIniExchange::Point(const char* Key, TPoint& V) {
         });
 }
 
-void TSkinIniExchange::Text(const char* Key, QString& V, const QString& Default) {
+void TSkinIniExchange::Text(TSkinKey Key, QString& V, const QString& Default) {
     if (FWriting)
-        FIni.WriteString(FSection, QLatin1String(Key), V);
+        FIni.WriteString(FSection, Key.View, V);
     else if (QStringView v; Find(Key, v))
         V = v.toString();
     else
         V = Default;
 }
 
-void TSkinIniExchange::FontStyle(const char* Key, TFontStyles& V) {
+void TSkinIniExchange::FontStyle(TSkinKey Key, TFontStyles& V) {
     if (FWriting)
-        FIni.WriteString(FSection, QLatin1String(Key), SkinFontStylesToStr(V));
+        FIni.WriteString(FSection, Key.View, SkinFontStylesToStr(V));
     else if (QStringView v; Find(Key, v))
         V = SkinStrToFontStyles(v);
     else
         V = TFontStyles();
 }
 
-void TSkinIniExchange::Alignment(const char* Key, TAlignment& V) {
+void TSkinIniExchange::Alignment(TSkinKey Key, TAlignment& V) {
     if (FWriting)
-        FIni.WriteString(FSection, QLatin1String(Key), SkinAlignmentToStr(V));
+        FIni.WriteString(FSection, Key.View, SkinAlignmentToStr(V));
     else if (QStringView v; Find(Key, v))
         V = SkinStrToAlignment(v);
     else
         V = TAlignment::taCenter;
 }
 
-void TSkinIniExchange::Choice(const char* Key, int& V, std::initializer_list<const char*> Words,
+void TSkinIniExchange::Choice(TSkinKey Key, int& V, std::initializer_list<const char*> Words,
                               int Default) {
     const int last = int(Words.size()) - 1;
     if (FWriting) {
         const int at = V >= 0 && V <= last ? V : last;
-        FIni.WriteString(FSection, QLatin1String(Key), QLatin1String(Words.begin()[at]));
+        FIni.WriteString(FSection, Key.View, QLatin1String(Words.begin()[at]));
         return;
     }
     auto pick = [&](auto Text) {
@@ -234,13 +229,13 @@ void TSkinIniExchange::Choice(const char* Key, int& V, std::initializer_list<con
         pick(QLatin1StringView(Words.begin()[Default]));
 }
 
-void TSkinIniExchange::MorphKind(const char* Key, TMorphKind& V) {
+void TSkinIniExchange::MorphKind(TSkinKey Key, TMorphKind& V) {
     int k = int(V);
     Choice(Key, k, {"mkdefault", "mkgradient"}, 0);
     V = TMorphKind(k);
 }
 
-void TSkinIniExchange::Command(const char* Key, TStdCommand& V) {
+void TSkinIniExchange::Command(TSkinKey Key, TStdCommand& V) {
     int k = int(V);
     Choice(Key, k, {"cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup"},
            4);
@@ -251,28 +246,29 @@ namespace {
 
 // Prefix + Suffix on the stack: most descriptions read a font, four keys each.
 struct TKeyName {
-    TKeyName(const char* Prefix, const char* Suffix) {
-        const size_t p = std::min(std::strlen(Prefix), sizeof(Text) - 16);
-        std::memcpy(Text, Prefix, p);
-        std::strncpy(Text + p, Suffix, sizeof(Text) - p - 1);
-        Text[sizeof(Text) - 1] = 0;
+    template <size_t N> TKeyName(TSkinKey Prefix, const char (&Suffix)[N]) {
+        const qsizetype p = std::min(Prefix.View.size(), qsizetype(sizeof(Text) - N));
+        std::memcpy(Text, Prefix.View.data(), size_t(p));
+        std::memcpy(Text + p, Suffix, N - 1);
+        Key = TSkinKey(QLatin1StringView(Text, p + qsizetype(N) - 1));
     }
     char Text[64];
+    TSkinKey Key{""};
 };
 
 } // namespace
 
-void TSkinIniExchange::Font(const char* Prefix, QString& Name, int& Height, TFontStyles& Style,
+void TSkinIniExchange::Font(TSkinKey Prefix, QString& Name, int& Height, TFontStyles& Style,
                             TColor& Color) {
-    Text(TKeyName(Prefix, "name").Text, Name, QStringLiteral("Arial"));
-    Int(TKeyName(Prefix, "height").Text, Height, 14);
-    FontStyle(TKeyName(Prefix, "style").Text, Style);
-    Int(TKeyName(Prefix, "color").Text, Color, 0);
+    Text(TKeyName(Prefix, "name").Key, Name, QStringLiteral("Arial"));
+    Int(TKeyName(Prefix, "height").Key, Height, 14);
+    FontStyle(TKeyName(Prefix, "style").Key, Style);
+    Int(TKeyName(Prefix, "color").Key, Color, 0);
 }
 
-void TSkinIniExchange::Lines(const char* Key, QStringList& V) {
-    const QString countKey = QLatin1String(Key) + QLatin1String("linecount");
-    const QString lineKey = QLatin1String(Key) + QLatin1String("line");
+void TSkinIniExchange::Lines(TSkinKey Key, QStringList& V) {
+    const QString countKey = Key.View + QLatin1String("linecount");
+    const QString lineKey = Key.View + QLatin1String("line");
     if (FWriting) {
         FIni.WriteInteger(FSection, countKey, int(V.size()));
         for (int i = 0; i < V.size(); ++i)

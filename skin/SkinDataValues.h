@@ -32,6 +32,13 @@ TAlignment SkinStrToAlignment(QStringView S);
 TAlignment SkinStrToAlignment(const QString& S);
 QString SkinAlignmentToStr(TAlignment A);
 
+// A key's name with its length known where the name is written.
+struct TSkinKey {
+    template <size_t N> constexpr TSkinKey(const char (&Name)[N]) : View(Name, N - 1) {}
+    constexpr explicit TSkinKey(QLatin1StringView Name) : View(Name) {}
+    QLatin1StringView View;
+};
+
 // Reads or writes the keys of one section, so that a description states its keys once and its
 // read and write stay mirrors of each other.
 class TSkinIniExchange {
@@ -42,35 +49,34 @@ public:
     bool Writing() const { return FWriting; }
     const QString& Section() const { return FSection; }
 
-    void Int(const char* Key, int& V, int Default = 0);
-    void Color(const char* Key, TColor& V) { Int(Key, V, 0); }
+    void Int(TSkinKey Key, int& V, int Default = 0);
+    void Color(TSkinKey Key, TColor& V) { Int(Key, V, 0); }
     // True only when the value is exactly 1.
-    void Bool(const char* Key, bool& V);
-    void Rect(const char* Key, TRect& V);
-    void Point(const char* Key, TPoint& V);
-    void Text(const char* Key, QString& V, const QString& Default = QString());
-    void FontStyle(const char* Key, TFontStyles& V);
-    void Alignment(const char* Key, TAlignment& V);
+    void Bool(TSkinKey Key, bool& V);
+    void Rect(TSkinKey Key, TRect& V);
+    void Point(TSkinKey Key, TPoint& V);
+    void Text(TSkinKey Key, QString& V, const QString& Default = QString());
+    void FontStyle(TSkinKey Key, TFontStyles& V);
+    void Alignment(TSkinKey Key, TAlignment& V);
     // Exact comparison with Words in order gives the word's position; any other text gives the
     // last position. A missing key reads as Words[Default].
-    void Choice(const char* Key, int& V, std::initializer_list<const char*> Words, int Default);
-    void MorphKind(const char* Key, TMorphKind& V);
-    void Command(const char* Key, TStdCommand& V);
+    void Choice(TSkinKey Key, int& V, std::initializer_list<const char*> Words, int Default);
+    void MorphKind(TSkinKey Key, TMorphKind& V);
+    void Command(TSkinKey Key, TStdCommand& V);
     // Prefix + "name", "height", "style", "color": the usual four font keys.
-    void Font(const char* Prefix, QString& Name, int& Height, TFontStyles& Style, TColor& Color);
+    void Font(TSkinKey Prefix, QString& Name, int& Height, TFontStyles& Style, TColor& Color);
     // A text list: Key + "linecount", then Key + "line0", Key + "line1", ...
-    void Lines(const char* Key, QStringList& V);
+    void Lines(TSkinKey Key, QStringList& V);
 
 private:
     // The value of Key as written, without a copy; false when the section lacks the key.
-    bool Find(const char* Key, QStringView& Value) const;
+    bool Find(TSkinKey Key, QStringView& Value) const;
     // Runs a conversion, naming the section and key in the message when it fails.
-    template <typename F> auto InSection(const char* Key, F Convert) const {
+    template <typename F> auto InSection(TSkinKey Key, F Convert) const {
         try {
             return Convert();
         } catch (const EConvertError& E) {
-            throw EConvertError(
-                QStringLiteral("[%1] %2: %3").arg(FSection, QLatin1String(Key), E.Message()));
+            throw EConvertError(QStringLiteral("[%1] %2: %3").arg(FSection, Key.View, E.Message()));
         }
     }
     TMemIniFile& FIni;
@@ -93,7 +99,7 @@ struct TSkinFont {
     int Height = 14;
     TFontStyles Style;
     TColor Color = 0;
-    void Exchange(TSkinIniExchange& X, const char* Prefix = "font") {
+    void Exchange(TSkinIniExchange& X, TSkinKey Prefix = "font") {
         X.Font(Prefix, Name, Height, Style, Color);
     }
 };

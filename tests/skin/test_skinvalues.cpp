@@ -78,7 +78,7 @@ TEST(SkinValues, BooleansAreTrueOnlyForOneAndIntegersFallBackToTheirDefault) {
     EXPECT_TRUE(b);
     for (const char* key : {"f", "w", "n", "missing"}) {
         b = true;
-        x.Bool(key, b);
+        x.Bool(TSkinKey(QLatin1StringView(key)), b);
         EXPECT_FALSE(b) << key;
     }
     int v = 0;
