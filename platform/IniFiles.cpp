@@ -2,6 +2,7 @@
 
 #include "platform/SysUtils.h"
 #include "platform/TextLines.h"
+#include "platform/TextMarks.h"
 
 #include <algorithm>
 #include <cstring>
@@ -146,14 +147,15 @@ void TMemIniFile::SetText(const QString& Text) {
     Clear();
     Reserve(text.size() / 16);
     const QStringView whole = Own(text);
-    const char16_t* p = whole.utf16();
-    const char16_t* const end = p + whole.size();
+    const char16_t* const base = whole.utf16();
+    const qsizetype size = whole.size();
+    const TTextMarks marks(whole, u'=');
     int current = -1;
     // Line breaks as TStrings::SetText has them: "\r\n", "\n" or "\r".
-    while (p < end) {
-        const char16_t* e = ParseLine(p, end, current);
-        if (e < end && *e == u'\r' && e + 1 < end && e[1] == u'\n') ++e;
-        p = e + 1;
+    for (qsizetype p = 0; p < size;) {
+        const qsizetype e = marks.NextBreak(p);
+        ParseLine(base + p, base + e, base + std::min(marks.NextMark(p), e), current);
+        p = e < size && base[e] == u'\r' && e + 1 < size && base[e + 1] == u'\n' ? e + 2 : e + 1;
     }
 }
 
@@ -180,7 +182,8 @@ void TMemIniFile::SetStrings(const TStrings& Lines) {
     int current = -1;
     for (const QString& line : lines) {
         const QStringView text = Own(line);
-        ParseLine(text.utf16(), text.utf16() + text.size(), current);
+        const char16_t* const end = text.utf16() + text.size();
+        ParseLine(text.utf16(), end, std::find(text.utf16(), end, u'='), current);
     }
 }
 
@@ -189,24 +192,19 @@ QStringView TMemIniFile::Own(const QString& S) {
     return FStore.back();
 }
 
-// Reads the line from P (a section, a key or nothing) and gives where it ends: at End or at
-// the first line break. Blanks and control characters around names and values do not count.
-const char16_t* TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, int& Current) {
-    for (; P < End && *P <= u' '; ++P)
-        if (*P == u'\r' || *P == u'\n') return P;
-    if (P == End) return P;
-    if (*P == u';') return TextLineEnd(P, End);
+// Reads the line from P to End (a section, a key or nothing); Equals is its first "=" or End.
+// Blanks and control characters around names and values do not count.
+void TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals,
+                            int& Current) {
+    while (P < End && *P <= u' ') ++P;
+    if (P == End || *P == u';') return;
     if (*P == u'[') {
-        const char16_t* e = TextLineEnd(P, End);
-        const char16_t* close = std::find(P + 1, e, u']');
+        const char16_t* close = std::find(P + 1, End, u']');
         Current = AddSection(Trimmed(QStringView(P + 1, close)));
-        return e;
+        return;
     }
-    const char16_t* eq = TextLineEnd(P, End, u'=');
-    if (eq == End || *eq != u'=') return eq;
-    const char16_t* e = TextLineEnd(eq + 1, End);
-    if (Current >= 0) AddKey(Current, Trimmed(QStringView(P, eq)), Trimmed(QStringView(eq + 1, e)));
-    return e;
+    if (Equals == End || Current < 0) return;
+    AddKey(Current, Trimmed(QStringView(P, Equals)), Trimmed(QStringView(Equals + 1, End)));
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {

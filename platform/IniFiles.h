@@ -74,7 +74,7 @@ private:
         int Next = -1;     // the section's next key
         int OwnValue = -1; // the stored string the value was written to, if any
     };
-    const char16_t* ParseLine(const char16_t* P, const char16_t* End, int& Current);
+    void ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals, int& Current);
     void Reserve(qsizetype Lines);
     int AddSection(QStringView Name);
     // Adds the key unless the section has it (the first value counts); gives its position.

@@ -9,20 +9,16 @@
 #include <cstring>
 #include <vector>
 
-// Where the line from P ends: at the first "\r" or "\n", or at End. With Stop given, also at
-// the first Stop (any character from 0x0E up).
-inline const char16_t* TextLineEnd(const char16_t* P, const char16_t* End, char16_t Stop = u'\n') {
-    // Four units at a time while none is below 0x0E, as both breaks are, or Stop; the rest unit
-    // by unit.
+// Where the line from P ends: at the first "\r" or "\n", or at End.
+inline const char16_t* TextLineEnd(const char16_t* P, const char16_t* End) {
+    // Four units at a time while none is below 0x0E, as both breaks are; the rest unit by unit.
     constexpr uint64_t kLanes = 0x0001000100010001ull;
-    const uint64_t stops = kLanes * Stop;
     for (; End - P >= 4; P += 4) {
         uint64_t w;
         std::memcpy(&w, P, sizeof w);
-        const uint64_t s = w ^ stops;
-        if ((((w - kLanes * 0x0E) & ~w) | ((s - kLanes) & ~s)) & (kLanes * 0x8000)) break;
+        if ((w - kLanes * 0x0E) & ~w & (kLanes * 0x8000)) break;
     }
-    while (P < End && *P != u'\r' && *P != u'\n' && *P != Stop) ++P;
+    while (P < End && *P != u'\r' && *P != u'\n') ++P;
     return P;
 }
 
