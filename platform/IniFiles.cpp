@@ -39,29 +39,23 @@ uint64_t LowerLanes(uint64_t W) {
     return W | ((fromA & ~pastZ & (kLanes * 0x80)) >> 2);
 }
 
-// The hash of an ASCII name: its length and its first, middle and last four units folded to
-// lower case. Seen collects every unit, to tell names with other characters.
+// The hash of an ASCII name: its length and its first and last four units folded to lower
+// case. Seen collects every unit, to tell names with other characters.
 uint32_t HashLanes(QStringView S, uint64_t& Seen) {
     const char16_t* p = S.utf16();
     const qsizetype n = S.size();
-    uint64_t first = 0, middle = 0, last = 0;
+    uint64_t first = 0, last = 0;
     if (n <= 4) {
-        first = LoadUnits(p, n);
-        Seen = first;
+        first = Seen = LoadUnits(p, n);
     } else {
-        Seen = 0;
-        for (qsizetype i = 0; i + 4 <= n; i += 4) Seen |= LoadUnits(p + i, 4);
         first = LoadUnits(p, 4);
         last = LoadUnits(p + n - 4, 4);
-        middle = n > 8 ? LoadUnits(p + n / 2 - 2, 4) : 0;
-        Seen |= last;
+        Seen = first | last;
+        for (qsizetype i = 4; i < n - 4; i += 4) Seen |= LoadUnits(p + i, 4);
     }
-    uint64_t h = (LowerLanes(first) * 0xFF51AFD7ED558CCDull) ^
-                 (LowerLanes(last) * 0xC4CEB9FE1A85EC53ull) ^
-                 (LowerLanes(middle) * 0x9E3779B97F4A7C15ull) ^ uint64_t(n);
-    h ^= h >> 29;
-    h *= 0xBF58476D1CE4E5B9ull;
-    return uint32_t(h ^ (h >> 32));
+    const uint64_t h = (LowerLanes(first) * 0xFF51AFD7ED558CCDull) ^
+                       (LowerLanes(last) * 0xC4CEB9FE1A85EC53ull) ^ uint64_t(n);
+    return uint32_t(h >> 32) ^ uint32_t(h);
 }
 
 // Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold in
@@ -124,6 +118,11 @@ bool SameAsciiName(QStringView Name, QLatin1StringView Ident) {
 // A string over someone else's characters is copied: a view into it could outlive them.
 QString Kept(const QString& S) {
     return !S.data_ptr().isMutable() && !S.isEmpty() ? QString(S.constData(), S.size()) : S;
+}
+
+// Where a key goes in the table: its name's hash and its section together.
+uint32_t SlotHash(uint32_t NameHash, int Section) {
+    return NameHash ^ (uint32_t(Section) * 0x9E3779B1u);
 }
 
 uint32_t Spread(uint32_t H) {
@@ -231,11 +230,11 @@ void TMemIniFile::InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash) {
 }
 
 uint32_t TMemIniFile::KeySlotHash(const Key& K) const {
-    return K.Hash ^ (uint32_t(K.Section) * 0x9E3779B1u);
+    return SlotHash(K.Hash, K.Section);
 }
 
-// Keeps both tables at most half full.
-void TMemIniFile::Rehash() {
+// Keeps both tables at most half full, with room for Coming more keys.
+void TMemIniFile::Rehash(size_t Coming) {
     auto fit = [](size_t Items) {
         size_t n = 64;
         while (n < Items * 2 + 2) n *= 2;
@@ -246,8 +245,8 @@ void TMemIniFile::Rehash() {
         for (int s = 0; s < int(FSections.size()); ++s)
             InsertSlot(FSectionSlots, s, FSections[s].Hash);
     }
-    if (FKeySlots.size() < FKeys.size() * 2 + 2) {
-        FKeySlots.assign(fit(FKeys.size()), -1);
+    if (FKeySlots.size() < (FKeys.size() + Coming) * 2 + 2) {
+        FKeySlots.assign(fit(FKeys.size() + Coming), -1);
         for (int k = 0; k < int(FKeys.size()); ++k) InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
     }
 }
@@ -277,7 +276,7 @@ int TMemIniFile::AddSection(QStringView Name) {
 
 int TMemIniFile::FindKey(int SectionIndex, QStringView Name, uint32_t Hash) const {
     if (FKeySlots.empty() || SectionIndex < 0 || SectionIndex >= int(FSections.size())) return -1;
-    const uint32_t slotHash = Hash ^ (uint32_t(SectionIndex) * 0x9E3779B1u);
+    const uint32_t slotHash = SlotHash(Hash, SectionIndex);
     const size_t mask = FKeySlots.size() - 1;
     for (size_t i = Spread(slotHash) & mask; FKeySlots[i] >= 0; i = (i + 1) & mask) {
         const Key& k = FKeys[FKeySlots[i]];
@@ -298,15 +297,19 @@ int TMemIniFile::Link() {
 }
 
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
+    Rehash(1);
+    // One probe both finds a key the section has and the free slot a new one takes.
     const uint32_t hash = NameHash(Name);
-    const int found = FindKey(SectionIndex, Name, hash);
-    if (found >= 0) return found;
+    const size_t mask = FKeySlots.size() - 1;
+    size_t i = Spread(SlotHash(hash, SectionIndex)) & mask;
+    for (; FKeySlots[i] >= 0; i = (i + 1) & mask) {
+        const Key& k = FKeys[FKeySlots[i]];
+        if (k.Hash == hash && k.Section == SectionIndex && SameName(k.Name, Name))
+            return FKeySlots[i];
+    }
     FKeys.push_back(Key{Name, Value, hash, SectionIndex});
     const int k = Link();
-    if (FKeySlots.size() < FKeys.size() * 2 + 2)
-        Rehash();
-    else
-        InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
+    FKeySlots[i] = k;
     return k;
 }
 

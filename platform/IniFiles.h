@@ -83,7 +83,7 @@ private:
     int NextKey(int SectionIndex, int Cursor) const;
     int FindKey(int Section, QStringView Name, uint32_t Hash) const;
     void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash);
-    void Rehash();
+    void Rehash(size_t Coming = 0);
     uint32_t KeySlotHash(const Key& K) const;
     QStringView Own(const QString& S);
 

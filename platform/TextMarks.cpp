@@ -24,8 +24,8 @@ TTextMarks::TTextMarks(QStringView Text, char16_t Mark) : FSize(Text.size()) {
         const __m128i breaksA = _mm_or_si128(_mm_cmpeq_epi16(a, nl), _mm_cmpeq_epi16(a, cr));
         const __m128i breaksB = _mm_or_si128(_mm_cmpeq_epi16(b, nl), _mm_cmpeq_epi16(b, cr));
         const auto breaks = uint32_t(_mm_movemask_epi8(_mm_packs_epi16(breaksA, breaksB)));
-        const auto marks = uint32_t(_mm_movemask_epi8(
-            _mm_packs_epi16(_mm_cmpeq_epi16(a, mark), _mm_cmpeq_epi16(b, mark))));
+        const auto marks = uint32_t(
+            _mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(a, mark), _mm_cmpeq_epi16(b, mark))));
         FBreaks[size_t(i >> 6)] |= uint64_t(breaks) << (i & 63);
         FMarks[size_t(i >> 6)] |= uint64_t(marks) << (i & 63);
     }

@@ -163,6 +163,28 @@ TEST(MemIniFile, ErasingASectionKeepsTheOthersReadableAndWritable) {
     EXPECT_EQ(Read(ini, "a", "x"), "fresh");
 }
 
+TEST(MemIniFile, ReadsAlikeWhereverBreaksAndEqualsSignsFall) {
+    // Names and values of every length to past 64 units, shifted by every offset, so that the
+    // breaks and "=" a whole text is searched for fall everywhere in its blocks and words.
+    for (int shift = 0; shift < 66; ++shift) {
+        QString text = QString(shift, u' ') + "[s]\n";
+        for (int len = 0; len < 70; ++len) {
+            text += QString(len, u'k') + QString::number(len) + (len % 3 ? "=" : " = ");
+            text += QString(len % 19, u'v') + (len % 5 ? "" : "=x") + (len % 2 ? "\r\n" : "\n");
+            if (len % 7 == 0) text += QString(len, u'n') + "\r";
+        }
+        TMemIniFile whole;
+        whole.SetText(text);
+        TStringList split;
+        split.SetText(text);
+        TMemIniFile fromLines(split);
+        ASSERT_EQ(Lines(whole), Lines(fromLines)) << shift;
+        ASSERT_EQ(whole.KeyCount(0), 70) << shift;
+        EXPECT_EQ(Read(whole, "s", "kkk3"), "vvv") << shift;
+        EXPECT_EQ(Read(whole, "s", "0"), "=x") << shift;
+    }
+}
+
 TEST(TextLines, BreakLikeAStringListWhereverTheBreaksFall) {
     // Breaks at every offset within a group of four units, next to tabs and other controls
     // below the breaks, Chinese text and units with the high bit set.
