@@ -139,6 +139,7 @@ void TMemIniFile::Clear() {
     FKeys.clear();
     FSectionSlots.clear();
     FKeySlots.clear();
+    FKeysIndexed = false;
 }
 
 void TMemIniFile::SetText(const QString& Text) {
@@ -163,9 +164,6 @@ void TMemIniFile::Reserve(qsizetype Lines) {
     const size_t keys = size_t(std::clamp<qsizetype>(Lines, 16, 1 << 20));
     FKeys.reserve(keys);
     FSections.reserve(std::min<size_t>(keys, 64));
-    size_t room = 64;
-    while (room < keys * 2 + 2) room *= 2;
-    FKeySlots.assign(room, -1);
 }
 
 void TMemIniFile::SetStrings(const TStrings& Lines) {
@@ -203,7 +201,7 @@ void TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, const char16
         return;
     }
     if (Equals == End || Current < 0) return;
-    AddKey(Current, Trimmed(QStringView(P, Equals)), Trimmed(QStringView(Equals + 1, End)));
+    AppendKey(Current, Trimmed(QStringView(P, Equals)), Trimmed(QStringView(Equals + 1, End)));
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {
@@ -233,22 +231,61 @@ uint32_t TMemIniFile::KeySlotHash(const Key& K) const {
     return SlotHash(K.Hash, K.Section);
 }
 
-// Keeps both tables at most half full, with room for Coming more keys.
-void TMemIniFile::Rehash(size_t Coming) {
-    auto fit = [](size_t Items) {
-        size_t n = 64;
-        while (n < Items * 2 + 2) n *= 2;
-        return n;
-    };
-    if (FSectionSlots.size() < FSections.size() * 2 + 2) {
-        FSectionSlots.assign(fit(FSections.size()), -1);
-        for (int s = 0; s < int(FSections.size()); ++s)
-            InsertSlot(FSectionSlots, s, FSections[s].Hash);
+void TMemIniFile::RehashSections() {
+    if (FSectionSlots.size() >= FSections.size() * 2 + 2) return;
+    size_t n = 64;
+    while (n < FSections.size() * 2 + 2) n *= 2;
+    FSectionSlots.assign(n, -1);
+    for (int s = 0; s < int(FSections.size()); ++s) InsertSlot(FSectionSlots, s, FSections[s].Hash);
+}
+
+void TMemIniFile::CheckSection(int SectionIndex) const {
+    Section& section = FSections[SectionIndex];
+    if (section.Checked) return;
+    section.Checked = true;
+    // The section's names in a table of their own, on the stack for any usual section.
+    size_t room = 16;
+    while (room < size_t(section.Count) * 2) room *= 2;
+    int local[128];
+    std::vector<int> large;
+    int* const table = room <= std::size(local) ? local : (large.resize(room), large.data());
+    std::fill_n(table, room, -1);
+    const size_t mask = room - 1;
+    int last = -1;
+    section.Count = 0;
+    for (int k = section.First; k >= 0;) {
+        Key& key = FKeys[k];
+        const int next = key.Next;
+        key.Hash = NameHash(key.Name);
+        size_t i = Spread(key.Hash) & mask;
+        while (table[i] >= 0 &&
+               (FKeys[table[i]].Hash != key.Hash || !SameName(FKeys[table[i]].Name, key.Name)))
+            i = (i + 1) & mask;
+        if (table[i] >= 0) {
+            // Given before: the first value counts, so this one leaves the chain.
+            key.Section = -1;
+            (last >= 0 ? FKeys[last].Next : section.First) = next;
+        } else {
+            table[i] = k;
+            last = k;
+            ++section.Count;
+        }
+        k = next;
     }
-    if (FKeySlots.size() < (FKeys.size() + Coming) * 2 + 2) {
-        FKeySlots.assign(fit(FKeys.size() + Coming), -1);
-        for (int k = 0; k < int(FKeys.size()); ++k) InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
+    section.Last = last;
+}
+
+void TMemIniFile::IndexKeys(size_t Coming) const {
+    if (FKeysIndexed && FKeySlots.size() >= (FKeys.size() + Coming) * 2 + 2) return;
+    size_t n = 64;
+    while (n < (FKeys.size() + Coming) * 2 + 2) n *= 2;
+    FKeySlots.assign(n, -1);
+    for (int s = 0; s < int(FSections.size()); ++s) {
+        CheckSection(s);
+        for (int k = FSections[s].First; k >= 0; k = FKeys[k].Next)
+            InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
     }
+    FKeysIndexed = true;
 }
 
 int TMemIniFile::SectionIndex(QStringView Name) const {
@@ -268,14 +305,15 @@ int TMemIniFile::AddSection(QStringView Name) {
     FSections.push_back(Section{Name, NameHash(Name)});
     const int s = int(FSections.size()) - 1;
     if (FSectionSlots.size() < FSections.size() * 2 + 2)
-        Rehash();
+        RehashSections();
     else
         InsertSlot(FSectionSlots, s, FSections[s].Hash);
     return s;
 }
 
 int TMemIniFile::FindKey(int SectionIndex, QStringView Name, uint32_t Hash) const {
-    if (FKeySlots.empty() || SectionIndex < 0 || SectionIndex >= int(FSections.size())) return -1;
+    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return -1;
+    IndexKeys();
     const uint32_t slotHash = SlotHash(Hash, SectionIndex);
     const size_t mask = FKeySlots.size() - 1;
     for (size_t i = Spread(slotHash) & mask; FKeySlots[i] >= 0; i = (i + 1) & mask) {
@@ -296,8 +334,15 @@ int TMemIniFile::Link() {
     return k;
 }
 
+void TMemIniFile::AppendKey(int SectionIndex, QStringView Name, QStringView Value) {
+    FKeys.push_back(Key{Name, Value, 0, SectionIndex});
+    Link();
+    FSections[SectionIndex].Checked = false;
+    FKeysIndexed = false;
+}
+
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
-    Rehash(1);
+    IndexKeys(1);
     // One probe both finds a key the section has and the free slot a new one takes.
     const uint32_t hash = NameHash(Name);
     const size_t mask = FKeySlots.size() - 1;
@@ -328,6 +373,7 @@ int TMemIniFile::NextKey(int SectionIndex, int Cursor) const {
 bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value,
                             int& Cursor) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
+    CheckSection(SectionIndex);
     // Keys are mostly read in the order they are written: try the one after the last found.
     const int next = NextKey(SectionIndex, Cursor);
     const int k = next >= 0 && SameName(FKeys[next].Name, Ident)
@@ -342,6 +388,7 @@ bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Va
 bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
                             int& Cursor) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
+    CheckSection(SectionIndex);
     // The key after the last found, compared without widening Ident first.
     if (const int next = NextKey(SectionIndex, Cursor);
         next >= 0 && SameAsciiName(FKeys[next].Name, Ident)) {
@@ -357,8 +404,9 @@ bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringVi
 }
 
 int TMemIniFile::KeyCount(int SectionIndex) const {
-    return SectionIndex >= 0 && SectionIndex < int(FSections.size()) ? FSections[SectionIndex].Count
-                                                                     : 0;
+    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return 0;
+    CheckSection(SectionIndex);
+    return FSections[SectionIndex].Count;
 }
 
 QString TMemIniFile::ReadString(const QString& SectionName, const QString& Ident,
@@ -420,6 +468,7 @@ QStringList TMemIniFile::Sections() const {
 void TMemIniFile::EraseSection(const QString& SectionName) {
     const int erased = SectionIndex(SectionName);
     if (erased < 0) return;
+    for (int s = 0; s < int(FSections.size()); ++s) CheckSection(s);
     std::vector<Section> sections = std::move(FSections);
     std::vector<Key> keys = std::move(FKeys);
     sections.erase(sections.begin() + erased);
@@ -436,5 +485,6 @@ void TMemIniFile::EraseSection(const QString& SectionName) {
     }
     FSectionSlots.clear();
     FKeySlots.clear();
-    Rehash();
+    FKeysIndexed = false;
+    RehashSections();
 }

@@ -163,6 +163,31 @@ TEST(MemIniFile, ErasingASectionKeepsTheOthersReadableAndWritable) {
     EXPECT_EQ(Read(ini, "a", "x"), "fresh");
 }
 
+TEST(MemIniFile, AKeyGivenTwiceReadsItsFirstValueHoweverItIsReached) {
+    TMemIniFile ini;
+    ini.SetText("[s]\na=1\nb=2\nA=3\nc=4\n");
+    const int s = ini.SectionIndex(u"s");
+    QStringView v;
+    int cursor = -1;
+    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("b"), v, cursor));
+    EXPECT_EQ(v, u"2");
+    // The key after the cursor is the second "a": the first still counts.
+    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("a"), v, cursor));
+    EXPECT_EQ(v, u"1");
+    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("c"), v, cursor));
+    EXPECT_EQ(v, u"4");
+    EXPECT_EQ(ini.KeyCount(s), 3);
+    // Writing after reading keeps the one key of each name.
+    ini.WriteString("S", "C", "5");
+    ini.WriteString("S", "d", "6");
+    EXPECT_EQ(Lines(ini), QStringList({"[s]", "a=1", "b=2", "c=5", "d=6", ""}));
+    // Looked up without a cursor first, the same.
+    TMemIniFile other;
+    other.SetText("[s]\na=1\nb=2\nA=3\n");
+    EXPECT_EQ(Read(other, "s", "A"), "1");
+    EXPECT_EQ(other.KeyCount(0), 2);
+}
+
 TEST(MemIniFile, ReadsAlikeWhereverBreaksAndEqualsSignsFall) {
     // Names and values of every length to past 64 units, shifted by every offset, so that the
     // breaks and "=" a whole text is searched for fall everywhere in its blocks and words.
