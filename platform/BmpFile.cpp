@@ -115,6 +115,19 @@ void Row4(const uchar* In, uchar* Out, int Width) {
     if (x < Width) Out[x] = *In >> 4;
 }
 
+// Rows of palette indexes into colours.
+void Row8(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
+    for (int x = 0; x < Width; ++x) Out[x] = Table[In[x]];
+}
+
+void Row1(const uchar* In, QRgb* Out, int Width, const QRgb* Table) {
+    const QRgb zero = Table[0], one = Table[1];
+    int x = 0;
+    for (; x + 8 <= Width; x += 8, ++In)
+        for (int bit = 0; bit < 8; ++bit) Out[x + bit] = (*In << bit) & 0x80 ? one : zero;
+    for (int bit = 0; x < Width; ++x, ++bit) Out[x] = (*In << bit) & 0x80 ? one : zero;
+}
+
 QImage::Format StoredFormat(int BitCount) {
     switch (BitCount) {
     case 1:
@@ -167,8 +180,16 @@ void TBmpPixels::ToBitmap(TBitmap& Bitmap) const {
                           : FBitCount == 32 ? TPixelFormat::pf32bit
                                             : TPixelFormat::pfDevice);
     if (FBitCount > 8) return Bitmap.SetImage(FImage);
-    QImage whole = FImage.convertToFormat(QImage::Format_RGB32);
+    QImage whole(FImage.width(), FImage.height(), QImage::Format_RGB32);
     if (whole.isNull()) throw EInvalidGraphic(QStringLiteral("BMP 图片太大，内存不足"));
+    // Every index has a colour (see ColourTable), so a lookup cannot leave the table.
+    const QList<QRgb> table = FImage.colorTable();
+    const bool mono = FImage.format() == QImage::Format_Mono;
+    uchar* const bits = whole.bits();
+    for (int y = 0; y < FImage.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(bits + whole.bytesPerLine() * y);
+        (mono ? Row1 : Row8)(FImage.constScanLine(y), out, FImage.width(), table.constData());
+    }
     Bitmap.SetImage(whole);
 }
 

@@ -223,6 +223,14 @@ TEST(StoredSkin, PicturesDecodedOnFirstUseHaveTheFilesPixels) {
         const QImage expected =
             QImage::fromData(files[i], "BMP").convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(expected.isNull());
+        // The pixels as stored, before and after the picture is made ready to draw.
+        for (int pass = 0; pass < 2; ++pass) {
+            const TBmpPixels& stored = skin.ActivePictureRef(i)->Pixels();
+            ASSERT_FALSE(stored.Empty());
+            EXPECT_EQ(stored.Width(), expected.width());
+            EXPECT_EQ(stored.Height(), expected.height());
+            if (pass == 0) (void)skin.ActivePicture(i);
+        }
         // Once through the skin data, once through the stored skin: one picture, one decoding.
         const TBitmap* shared = data.Picture(i);
         ASSERT_NE(shared, nullptr);
