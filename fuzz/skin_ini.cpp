@@ -1,5 +1,6 @@
 // A skin's INI text from untrusted bytes, read as the skin data reads a stored skin: every input
-// must end in a loaded skin or a conversion error that leaves no skin.
+// must end in a loaded skin or a conversion error that leaves no skin. The same text read whole
+// and read as a list of lines must give the same sections and keys.
 #include "skin/SkinData.h"
 
 #include <QGuiApplication>
@@ -12,10 +13,42 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     return 0;
 }
 
+namespace {
+
+QStringList Lines(const TMemIniFile& Ini) {
+    TStringList out;
+    Ini.GetStrings(out);
+    QStringList lines;
+    for (int i = 0; i < out.Count(); ++i) lines << out.Strings(i);
+    return lines;
+}
+
+void ReadWholeAndByLines(const QString& Text) {
+    TMemIniFile whole;
+    whole.SetText(Text);
+    TStringList split;
+    split.SetText(Text);
+    TMemIniFile byLines(split);
+    if (Lines(whole) != Lines(byLines)) std::abort();
+    // Looked up past a cursor, written and erased: still one key of each name.
+    const QStringList sections = whole.Sections();
+    if (sections.isEmpty()) return;
+    const QStringList keys = whole.ReadSection(sections.last());
+    if (!keys.isEmpty()) {
+        whole.WriteString(sections.last(), keys.first(), QStringLiteral("v"));
+        if (whole.ReadSection(sections.last()).size() != keys.size()) std::abort();
+    }
+    whole.EraseSection(sections.first());
+    if (whole.SectionExists(sections.first())) std::abort();
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(Data), qsizetype(Size));
+    ReadWholeAndByLines(text);
     TspStoredSkin stored(nullptr);
-    stored.IniStrings()->SetText(
-        QString::fromUtf8(reinterpret_cast<const char*>(Data), qsizetype(Size)));
+    stored.IniStrings()->SetText(text);
     TspSkinData data(nullptr);
     try {
         data.ApplyStoredSkin(&stored);
