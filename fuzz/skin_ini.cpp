@@ -18,9 +18,7 @@ namespace {
 QStringList Lines(const TMemIniFile& Ini) {
     TStringList out;
     Ini.GetStrings(out);
-    QStringList lines;
-    for (int i = 0; i < out.Count(); ++i) lines << out.Strings(i);
-    return lines;
+    return out.ToStringList();
 }
 
 void ReadWholeAndByLines(const QString& Text) {

@@ -421,8 +421,12 @@ QString TMemIniFile::ReadString(int SectionIndex, const QString& Ident,
 }
 
 int TMemIniFile::ReadInteger(const QString& SectionName, const QString& Ident, int Default) const {
+    QStringView text;
     int value = 0;
-    return TryStrToInt(ReadString(SectionName, Ident, QString()), value) ? value : Default;
+    return FindValue(SectionIndex(SectionName), QStringView(Ident), text) &&
+                   TryStrToInt(text, value)
+               ? value
+               : Default;
 }
 
 void TMemIniFile::WriteString(const QString& SectionName, const QString& Ident,

@@ -28,9 +28,7 @@ const QStringList kExpected = {"[Colours]", "Red=255", "green=128", "blue=64", "
 QStringList Lines(const TMemIniFile& Ini) {
     TStringList out;
     Ini.GetStrings(out);
-    QStringList lines;
-    for (int i = 0; i < out.Count(); ++i) lines << out.Strings(i);
-    return lines;
+    return out.ToStringList();
 }
 
 std::string Read(const TMemIniFile& Ini, const char* Section, const char* Key) {
