@@ -39,31 +39,28 @@ uint64_t LowerLanes(uint64_t W) {
     return W | ((fromA & ~pastZ & (kLanes * 0x80)) >> 2);
 }
 
-// The hash of an ASCII name: its length and its first and last four units folded to lower
-// case. Seen collects every unit, to tell names with other characters.
-uint32_t HashLanes(QStringView S, uint64_t& Seen) {
+// The hash of a name: its length and its first and last four units, ASCII letters folded to
+// lower case.
+uint32_t LaneHash(QStringView S) {
     const char16_t* p = S.utf16();
     const qsizetype n = S.size();
-    uint64_t first = 0, last = 0;
-    if (n <= 4) {
-        first = Seen = LoadUnits(p, n);
-    } else {
-        first = LoadUnits(p, 4);
-        last = LoadUnits(p + n - 4, 4);
-        Seen = first | last;
-        for (qsizetype i = 4; i < n - 4; i += 4) Seen |= LoadUnits(p + i, 4);
-    }
+    const uint64_t first = LoadUnits(p, std::min<qsizetype>(n, 4));
+    const uint64_t last = n > 4 ? LoadUnits(p + n - 4, 4) : 0;
     const uint64_t h = (LowerLanes(first) * 0xFF51AFD7ED558CCDull) ^
                        (LowerLanes(last) * 0xC4CEB9FE1A85EC53ull) ^ uint64_t(n);
     return uint32_t(h >> 32) ^ uint32_t(h);
 }
 
+bool IsAscii(QStringView S) {
+    uint64_t seen = 0;
+    for (qsizetype i = 0; i < S.size(); i += 4) seen |= LoadUnits(S.utf16() + i, S.size() - i);
+    return !(seen & kNonAscii);
+}
+
 // Names are equal when their case-folded forms are. ASCII names, nearly all of them, fold in
 // place; only the others pay for toCaseFolded.
 uint32_t NameHash(QStringView S) {
-    uint64_t seen = 0;
-    const uint32_t h = HashLanes(S, seen);
-    return seen & kNonAscii ? HashLanes(S.toString().toCaseFolded(), seen) : h;
+    return IsAscii(S) ? LaneHash(S) : LaneHash(S.toString().toCaseFolded());
 }
 
 bool SameFolded(QStringView A, QStringView B) {
@@ -82,34 +79,6 @@ bool SameName(QStringView A, QStringView B) {
         const uint64_t x = LoadUnits(a, n), y = LoadUnits(b, n);
         if ((x | y) & kNonAscii) return SameFolded(A, B);
         // Equal so far in ASCII, so a difference here is a difference of the folded names.
-        if (x != y && LowerLanes(x) != LowerLanes(y)) return false;
-    }
-    return true;
-}
-
-// Up to four Latin-1 characters of P (N left) widened to UTF-16 units in one word, zero-filled.
-uint64_t LoadLatin1(const char* P, qsizetype N) {
-    if (N < 4) {
-        uint64_t w = 0;
-        for (qsizetype i = 0; i < N; ++i) w |= uint64_t(uchar(P[i])) << (16 * i);
-        return w;
-    }
-    uint32_t x;
-    std::memcpy(&x, P, 4);
-    uint64_t w = x;
-    w = (w | (w << 16)) & 0x0000FFFF0000FFFFull;
-    return (w | (w << 8)) & 0x00FF00FF00FF00FFull;
-}
-
-// True when Name is Ident in ASCII letters of any case; false also when either holds other
-// characters (the full comparison decides those).
-bool SameAsciiName(QStringView Name, QLatin1StringView Ident) {
-    if (Name.size() != Ident.size()) return false;
-    const char16_t* n = Name.utf16();
-    const char* i = Ident.data();
-    for (qsizetype left = Ident.size(); left > 0; n += 4, i += 4, left -= 4) {
-        const uint64_t x = LoadUnits(n, left), y = LoadLatin1(i, left);
-        if ((x | y) & kNonAscii) return false;
         if (x != y && LowerLanes(x) != LowerLanes(y)) return false;
     }
     return true;
@@ -140,6 +109,7 @@ void TMemIniFile::Clear() {
     FSectionSlots.clear();
     FKeySlots.clear();
     FKeysIndexed = false;
+    FTextAscii = false;
 }
 
 void TMemIniFile::SetText(const QString& Text) {
@@ -148,15 +118,13 @@ void TMemIniFile::SetText(const QString& Text) {
     Reserve(text.size() / 16);
     const QStringView whole = Own(text);
     const char16_t* const base = whole.utf16();
-    const qsizetype size = whole.size();
     const TTextMarks marks(whole, u'=');
+    FTextAscii = marks.Ascii();
     int current = -1;
     // Line breaks as TStrings::SetText has them: "\r\n", "\n" or "\r".
-    for (qsizetype p = 0; p < size;) {
-        const qsizetype e = marks.NextBreak(p);
-        ParseLine(base + p, base + e, base + std::min(marks.NextMark(p), e), current);
-        p = e < size && base[e] == u'\r' && e + 1 < size && base[e + 1] == u'\n' ? e + 2 : e + 1;
-    }
+    marks.ForEachLine(base, [&](qsizetype Start, qsizetype End, qsizetype Equals) {
+        ParseLine(base + Start, base + End, base + Equals, current);
+    });
 }
 
 // Room for about Lines keys, so that reading a text does not grow the tables step by step.
@@ -256,7 +224,7 @@ void TMemIniFile::CheckSection(int SectionIndex) const {
     for (int k = section.First; k >= 0;) {
         Key& key = FKeys[k];
         const int next = key.Next;
-        key.Hash = NameHash(key.Name);
+        key.Hash = FTextAscii ? LaneHash(key.Name) : NameHash(key.Name);
         size_t i = Spread(key.Hash) & mask;
         while (table[i] >= 0 &&
                (FKeys[table[i]].Hash != key.Hash || !SameName(FKeys[table[i]].Name, key.Name)))
@@ -335,10 +303,13 @@ int TMemIniFile::Link() {
 }
 
 void TMemIniFile::AppendKey(int SectionIndex, QStringView Name, QStringView Value) {
+    const int k = int(FKeys.size());
     FKeys.push_back(Key{Name, Value, 0, SectionIndex});
-    Link();
-    FSections[SectionIndex].Checked = false;
-    FKeysIndexed = false;
+    Section& s = FSections[size_t(SectionIndex)];
+    (s.Last >= 0 ? FKeys[size_t(s.Last)].Next : s.First) = k;
+    s.Last = k;
+    ++s.Count;
+    s.Checked = false;
 }
 
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
@@ -370,8 +341,8 @@ int TMemIniFile::NextKey(int SectionIndex, int Cursor) const {
     return valid ? FKeys[Cursor].Next : FSections[SectionIndex].First;
 }
 
-bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Value,
-                            int& Cursor) const {
+bool TMemIniFile::LookUpValue(int SectionIndex, QStringView Ident, QStringView& Value,
+                              int& Cursor) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
     CheckSection(SectionIndex);
     // Keys are mostly read in the order they are written: try the one after the last found.
@@ -383,24 +354,6 @@ bool TMemIniFile::FindValue(int SectionIndex, QStringView Ident, QStringView& Va
     Value = FKeys[k].Value;
     Cursor = k;
     return true;
-}
-
-bool TMemIniFile::FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
-                            int& Cursor) const {
-    if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
-    CheckSection(SectionIndex);
-    // The key after the last found, compared without widening Ident first.
-    if (const int next = NextKey(SectionIndex, Cursor);
-        next >= 0 && SameAsciiName(FKeys[next].Name, Ident)) {
-        Value = FKeys[next].Value;
-        Cursor = next;
-        return true;
-    }
-    char16_t units[64];
-    if (Ident.size() > qsizetype(std::size(units)))
-        return FindValue(SectionIndex, QStringView(QString(Ident)), Value, Cursor);
-    for (qsizetype i = 0; i < Ident.size(); ++i) units[i] = uchar(Ident.data()[i]);
-    return FindValue(SectionIndex, QStringView(units, Ident.size()), Value, Cursor);
 }
 
 int TMemIniFile::KeyCount(int SectionIndex) const {

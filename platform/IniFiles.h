@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <cstring>
 #include <vector>
 
 class TMemIniFile {
@@ -45,9 +46,19 @@ public:
     bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value) const;
     // Reading a section's keys one after another: Cursor (-1 at first) remembers the key last
     // found, and the key after it is tried before any lookup.
-    bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const;
-    bool FindValue(int SectionIndex, QLatin1StringView Ident, QStringView& Value,
-                   int& Cursor) const;
+    bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const {
+        // The usual read: the key after the cursor, written exactly as Ident.
+        if (Cursor >= 0 && size_t(Cursor) < FKeys.size() && FKeys[Cursor].Section == SectionIndex &&
+            FSections[size_t(SectionIndex)].Checked) {
+            const int next = FKeys[Cursor].Next;
+            if (next >= 0 && SameUnits(FKeys[next].Name, Ident)) {
+                Value = FKeys[next].Value;
+                Cursor = next;
+                return true;
+            }
+        }
+        return LookUpValue(SectionIndex, Ident, Value, Cursor);
+    }
     int KeyCount(int SectionIndex) const;
     // Visit(key, value) for the keys of a section in file order.
     template <class F> void ForEachKey(int SectionIndex, F Visit) const {
@@ -79,6 +90,26 @@ private:
         int Next = -1;     // the section's next key
         int OwnValue = -1; // the stored string the value was written to, if any
     };
+    // Exactly the same units, four at a time.
+    static bool SameUnits(QStringView A, QStringView B) {
+        const qsizetype n = A.size();
+        if (n != B.size()) return false;
+        const char16_t *a = A.utf16(), *b = B.utf16();
+        if (n < 4) {
+            for (qsizetype i = 0; i < n; ++i)
+                if (a[i] != b[i]) return false;
+            return true;
+        }
+        auto word = [](const char16_t* P) {
+            uint64_t w;
+            std::memcpy(&w, P, sizeof w);
+            return w;
+        };
+        for (qsizetype i = 0; i + 4 < n; i += 4)
+            if (word(a + i) != word(b + i)) return false;
+        return word(a + n - 4) == word(b + n - 4);
+    }
+    bool LookUpValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const;
     void ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals, int& Current);
     void Reserve(qsizetype Lines);
     int AddSection(QStringView Name);
@@ -108,4 +139,5 @@ private:
     std::vector<int> FSectionSlots;
     mutable std::vector<int> FKeySlots;
     mutable bool FKeysIndexed = false;
+    bool FTextAscii = false; // every key read from the text has only ASCII names
 };

@@ -19,23 +19,23 @@ void ClampAnchors(TSkinFormInfo& F) {
 } // namespace
 
 void TSkinFormInfo::Exchange(TSkinIniExchange& X) {
-    X.Point("lefttoppoint", LTPoint);
-    X.Point("righttoppoint", RTPoint);
-    X.Point("leftbottompoint", LBPoint);
-    X.Point("rightbottompoint", RBPoint);
-    X.Rect("clientrect", ClientRect);
-    X.Rect("maskrectarea", MaskRectArea);
-    X.Point("hittestlefttoppoint", HitTestLTPoint);
-    X.Point("hittestrighttoppoint", HitTestRTPoint);
-    X.Point("hittestleftbottompoint", HitTestLBPoint);
-    X.Point("hittestrightbottompoint", HitTestRBPoint);
-    X.Point("rollupleftpoint", RollUpLeftPoint);
-    X.Point("rolluprightpoint", RollUpRightPoint);
-    X.Rect("mainmenurect", MainMenuRect);
-    X.Rect("iconrect", IconRect);
-    X.Bool("mainmenupopupup", MainMenuPopupUp);
-    X.Int("borderwidth", BorderWidth, 0);
-    X.Int("cursorindex", FormCursorIndex, -1);
+    X.Point(u"lefttoppoint", LTPoint);
+    X.Point(u"righttoppoint", RTPoint);
+    X.Point(u"leftbottompoint", LBPoint);
+    X.Point(u"rightbottompoint", RBPoint);
+    X.Rect(u"clientrect", ClientRect);
+    X.Rect(u"maskrectarea", MaskRectArea);
+    X.Point(u"hittestlefttoppoint", HitTestLTPoint);
+    X.Point(u"hittestrighttoppoint", HitTestRTPoint);
+    X.Point(u"hittestleftbottompoint", HitTestLBPoint);
+    X.Point(u"hittestrightbottompoint", HitTestRBPoint);
+    X.Point(u"rollupleftpoint", RollUpLeftPoint);
+    X.Point(u"rolluprightpoint", RollUpRightPoint);
+    X.Rect(u"mainmenurect", MainMenuRect);
+    X.Rect(u"iconrect", IconRect);
+    X.Bool(u"mainmenupopupup", MainMenuPopupUp);
+    X.Int(u"borderwidth", BorderWidth, 0);
+    X.Int(u"cursorindex", FormCursorIndex, -1);
 }
 
 namespace {

@@ -14,19 +14,19 @@ void TDataSkinControl::SaveToFile(TMemIniFile& IniFile) {
 }
 
 void TDataSkinControl::Exchange(TSkinIniExchange& X) {
-    X.Int("pictureindex", PictureIndex, -1);
-    X.Int("maskpictureindex", MaskPictureIndex, -1);
-    X.Int("cursorindex", CursorIndex, -1);
-    X.Rect("skinrect", SkinRect);
+    X.Int(u"pictureindex", PictureIndex, -1);
+    X.Int(u"maskpictureindex", MaskPictureIndex, -1);
+    X.Int(u"cursorindex", CursorIndex, -1);
+    X.Rect(u"skinrect", SkinRect);
 }
 
 namespace {
 
 void AnchorPoints(TSkinIniExchange& X, TPoint& LT, TPoint& RT, TPoint& LB, TPoint& RB) {
-    X.Point("lefttoppoint", LT);
-    X.Point("righttoppoint", RT);
-    X.Point("leftbottompoint", LB);
-    X.Point("rightbottompoint", RB);
+    X.Point(u"lefttoppoint", LT);
+    X.Point(u"righttoppoint", RT);
+    X.Point(u"leftbottompoint", LB);
+    X.Point(u"rightbottompoint", RB);
 }
 
 } // namespace
@@ -34,23 +34,23 @@ void AnchorPoints(TSkinIniExchange& X, TPoint& LT, TPoint& RT, TPoint& LB, TPoin
 void TDataResizeSkinControl::Exchange(TSkinIniExchange& X) {
     TDataSkinControl::Exchange(X);
     AnchorPoints(X, LTPoint, RTPoint, LBPoint, RBPoint);
-    X.Rect("clientrect", ClientRect);
+    X.Rect(u"clientrect", ClientRect);
 }
 
 void TDataSkinButtonControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Color("downfontcolor", DownFontColor);
-    X.Bool("morphing", Morphing);
-    X.MorphKind("morphkind", MorphKind);
-    X.Rect("activeskinrect", ActiveSkinRect);
-    X.Rect("downskinrect", DownSkinRect);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Color(u"downfontcolor", DownFontColor);
+    X.Bool(u"morphing", Morphing);
+    X.MorphKind(u"morphkind", MorphKind);
+    X.Rect(u"activeskinrect", ActiveSkinRect);
+    X.Rect(u"downskinrect", DownSkinRect);
 }
 
 void TDataSkinMenuButtonControl::Exchange(TSkinIniExchange& X) {
     TDataSkinButtonControl::Exchange(X);
-    X.Rect("trackbuttonrect", TrackButtonRect);
+    X.Rect(u"trackbuttonrect", TrackButtonRect);
 }
 
 void TDataSkinStdLabelControl::Exchange(TSkinIniExchange& X) {
@@ -65,119 +65,119 @@ void TDataSkinLabelControl::Exchange(TSkinIniExchange& X) {
 
 void TDataSkinBitLabelControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("skintextrect", SkinTextRect);
-    X.Int("symbolwidth", SymbolWidth);
-    X.Int("symbolheight", SymbolHeight);
-    X.Lines("symbols", Symbols);
+    X.Rect(u"skintextrect", SkinTextRect);
+    X.Int(u"symbolwidth", SymbolWidth);
+    X.Int(u"symbolheight", SymbolHeight);
+    X.Lines(u"symbols", Symbols);
 }
 
 void TDataSkinPanelControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("captionrect", CaptionRect);
-    X.Rect("rollupmarkerrect", RollUpMarkerRect);
-    X.Rect("restoremarkerrect", RestoreMarkerRect);
-    X.Alignment("alignment", Alignment);
+    X.Rect(u"captionrect", CaptionRect);
+    X.Rect(u"rollupmarkerrect", RollUpMarkerRect);
+    X.Rect(u"restoremarkerrect", RestoreMarkerRect);
+    X.Alignment(u"alignment", Alignment);
     Font.Exchange(X);
 }
 
 void TDataSkinCheckRadioControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Bool("morphing", Morphing);
-    X.MorphKind("morphkind", MorphKind);
-    X.Rect("activeskinrect", ActiveSkinRect);
-    X.Rect("checkimagearea", CheckImageArea);
-    X.Rect("textarea", TextArea);
-    X.Rect("checkimagerect", CheckImageRect);
-    X.Rect("uncheckimagerect", UnCheckImageRect);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Bool(u"morphing", Morphing);
+    X.MorphKind(u"morphkind", MorphKind);
+    X.Rect(u"activeskinrect", ActiveSkinRect);
+    X.Rect(u"checkimagearea", CheckImageArea);
+    X.Rect(u"textarea", TextArea);
+    X.Rect(u"checkimagerect", CheckImageRect);
+    X.Rect(u"uncheckimagerect", UnCheckImageRect);
 }
 
 void TDataSkinGaugeControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("progressarea", ProgressArea);
-    X.Rect("progressrect", ProgressRect);
-    X.Int("beginoffset", BeginOffset);
-    X.Int("endoffset", EndOffset);
-    X.Bool("vertical", Vertical);
+    X.Rect(u"progressarea", ProgressArea);
+    X.Rect(u"progressrect", ProgressRect);
+    X.Int(u"beginoffset", BeginOffset);
+    X.Int(u"endoffset", EndOffset);
+    X.Bool(u"vertical", Vertical);
     Font.Exchange(X);
 }
 
 void TDataSkinTrackBarControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("trackarea", TrackArea);
-    X.Rect("buttonrect", ButtonRect);
-    X.Rect("activebuttonrect", ActiveButtonRect);
-    X.Bool("vertical", Vertical);
+    X.Rect(u"trackarea", TrackArea);
+    X.Rect(u"buttonrect", ButtonRect);
+    X.Rect(u"activebuttonrect", ActiveButtonRect);
+    X.Bool(u"vertical", Vertical);
 }
 
 void TDataSkinEditControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("activeskinrect", ActiveSkinRect);
+    X.Rect(u"activeskinrect", ActiveSkinRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Rect("buttonrect", ButtonRect);
-    X.Rect("activebuttonrect", ActiveButtonRect);
-    X.Rect("downbuttonrect", DownButtonRect);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Rect(u"buttonrect", ButtonRect);
+    X.Rect(u"activebuttonrect", ActiveButtonRect);
+    X.Rect(u"downbuttonrect", DownButtonRect);
 }
 
 void TDataSkinMemoControl::Exchange(TSkinIniExchange& X) {
     TDataSkinEditControl::Exchange(X);
-    X.Color("bgcolor", BGColor);
-    X.Color("activebgcolor", ActiveBGColor);
+    X.Color(u"bgcolor", BGColor);
+    X.Color(u"activebgcolor", ActiveBGColor);
 }
 
 void TDataSkinListBox::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("itemrect", ItemRect);
-    X.Rect("activeitemrect", ActiveItemRect);
-    X.Rect("focusitemrect", FocusItemRect);
-    X.Int("itemleftoffset", ItemLeftOffset);
-    X.Int("itemrightoffset", ItemRightOffset);
-    X.Rect("itemtextrect", ItemTextRect);
+    X.Rect(u"itemrect", ItemRect);
+    X.Rect(u"activeitemrect", ActiveItemRect);
+    X.Rect(u"focusitemrect", FocusItemRect);
+    X.Int(u"itemleftoffset", ItemLeftOffset);
+    X.Int(u"itemrightoffset", ItemRightOffset);
+    X.Rect(u"itemtextrect", ItemTextRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Color("focusfontcolor", FocusFontColor);
-    X.Rect("captionrect", CaptionRect);
-    CaptionFont.Exchange(X, "captionfont");
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Color(u"focusfontcolor", FocusFontColor);
+    X.Rect(u"captionrect", CaptionRect);
+    CaptionFont.Exchange(X, u"captionfont");
     Buttons.Exchange(X);
-    X.Rect("checkbuttonrect", CheckButtonRect);
-    X.Rect("activecheckbuttonrect", ActiveCheckButtonRect);
-    X.Rect("downcheckbuttonrect", DownCheckButtonRect);
-    X.Text("scrollbarname", ScrollBarName);
+    X.Rect(u"checkbuttonrect", CheckButtonRect);
+    X.Rect(u"activecheckbuttonrect", ActiveCheckButtonRect);
+    X.Rect(u"downcheckbuttonrect", DownCheckButtonRect);
+    X.Text(u"scrollbarname", ScrollBarName);
 }
 
 void TDataSkinCheckListBox::Exchange(TSkinIniExchange& X) {
     TDataSkinListBox::Exchange(X);
-    X.Rect("checkimagerect", CheckImageRect);
-    X.Rect("itemcheckrect", ItemCheckRect);
-    X.Rect("uncheckimagerect", UnCheckImageRect);
+    X.Rect(u"checkimagerect", CheckImageRect);
+    X.Rect(u"itemcheckrect", ItemCheckRect);
+    X.Rect(u"uncheckimagerect", UnCheckImageRect);
 }
 
 void TDataSkinComboBox::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("itemrect", ItemRect);
-    X.Rect("focusitemrect", FocusItemRect);
-    X.Int("itemleftoffset", ItemLeftOffset);
-    X.Int("itemrightoffset", ItemRightOffset);
-    X.Rect("itemtextrect", ItemTextRect);
+    X.Rect(u"itemrect", ItemRect);
+    X.Rect(u"focusitemrect", FocusItemRect);
+    X.Int(u"itemleftoffset", ItemLeftOffset);
+    X.Int(u"itemrightoffset", ItemRightOffset);
+    X.Rect(u"itemtextrect", ItemTextRect);
     Font.Exchange(X);
-    X.Color("focusfontcolor", FocusFontColor);
-    X.Rect("buttonrect", ButtonRect);
-    X.Rect("activebuttonrect", ActiveButtonRect);
-    X.Rect("downbuttonrect", DownButtonRect);
-    X.Text("listboxname", ListBoxName);
+    X.Color(u"focusfontcolor", FocusFontColor);
+    X.Rect(u"buttonrect", ButtonRect);
+    X.Rect(u"activebuttonrect", ActiveButtonRect);
+    X.Rect(u"downbuttonrect", DownButtonRect);
+    X.Text(u"listboxname", ListBoxName);
 }
 
 void TDataSkinScrollBarControl::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("trackarea", TrackArea);
+    X.Rect(u"trackarea", TrackArea);
     Buttons.Exchange(X);
-    X.Rect("thumbrect", ThumbRect);
-    X.Rect("activethumbrect", ActiveThumbRect);
-    X.Rect("downthumbrect", DownThumbRect);
-    X.Int("thumboffset1", ThumbOffset1);
-    X.Int("thumboffset2", ThumbOffset2);
+    X.Rect(u"thumbrect", ThumbRect);
+    X.Rect(u"activethumbrect", ActiveThumbRect);
+    X.Rect(u"downthumbrect", DownThumbRect);
+    X.Int(u"thumboffset1", ThumbOffset1);
+    X.Int(u"thumboffset2", ThumbOffset2);
 }
 
 void TDataSkinSpinEditControl::Exchange(TSkinIniExchange& X) {
@@ -193,69 +193,69 @@ void TDataSkinUpDownControl::Exchange(TSkinIniExchange& X) {
 
 void TDataSkinControlBar::Exchange(TSkinIniExchange& X) {
     TDataResizeSkinControl::Exchange(X);
-    X.Rect("itemrect", ItemRect);
+    X.Rect(u"itemrect", ItemRect);
 }
 
 void TDataSkinTabControl::Exchange(TSkinIniExchange& X) {
     TDataSkinControl::Exchange(X);
-    X.Rect("tabrect", TabRect);
-    X.Rect("activetabrect", ActiveTabRect);
-    X.Rect("focustabrect", FocusTabRect);
-    X.Rect("clientrect", ClientRect);
+    X.Rect(u"tabrect", TabRect);
+    X.Rect(u"activetabrect", ActiveTabRect);
+    X.Rect(u"focustabrect", FocusTabRect);
+    X.Rect(u"clientrect", ClientRect);
     AnchorPoints(X, LTPoint, RTPoint, LBPoint, RBPoint);
-    X.Int("tableftoffset", TabLeftOffset);
-    X.Int("tabrightoffset", TabRightOffset);
-    X.Rect("tabsbgrect", TabsBGRect);
+    X.Int(u"tableftoffset", TabLeftOffset);
+    X.Int(u"tabrightoffset", TabRightOffset);
+    X.Rect(u"tabsbgrect", TabsBGRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Color("focusfontcolor", FocusFontColor);
-    X.Text("updown", UpDown);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Color(u"focusfontcolor", FocusFontColor);
+    X.Text(u"updown", UpDown);
 }
 
 void TDataSkinGridControl::Exchange(TSkinIniExchange& X) {
     TDataSkinControl::Exchange(X);
-    X.Rect("fixedcellrect", FixedCellRect);
-    X.Rect("selectcellrect", SelectCellRect);
-    X.Rect("focuscellrect", FocusCellRect);
-    X.Int("fixedcellleftoffset", FixedCellLeftOffset);
-    X.Int("fixedcellrightoffset", FixedCellRightOffset);
-    X.Rect("fixedcelltextrect", FixedCellTextRect);
-    X.Int("cellleftoffset", CellLeftOffset);
-    X.Int("cellrightoffset", CellRightOffset);
-    X.Rect("celltextrect", CellTextRect);
-    X.Color("linescolor", LinesColor);
-    X.Color("bgcolor", BGColor);
-    X.Int("bgpictureindex", BGPictureIndex, -1);
+    X.Rect(u"fixedcellrect", FixedCellRect);
+    X.Rect(u"selectcellrect", SelectCellRect);
+    X.Rect(u"focuscellrect", FocusCellRect);
+    X.Int(u"fixedcellleftoffset", FixedCellLeftOffset);
+    X.Int(u"fixedcellrightoffset", FixedCellRightOffset);
+    X.Rect(u"fixedcelltextrect", FixedCellTextRect);
+    X.Int(u"cellleftoffset", CellLeftOffset);
+    X.Int(u"cellrightoffset", CellRightOffset);
+    X.Rect(u"celltextrect", CellTextRect);
+    X.Color(u"linescolor", LinesColor);
+    X.Color(u"bgcolor", BGColor);
+    X.Int(u"bgpictureindex", BGPictureIndex, -1);
     Font.Exchange(X);
-    X.Color("selectfontcolor", SelectFontColor);
-    X.Color("focusfontcolor", FocusFontColor);
-    FixedFont.Exchange(X, "fixedfont");
+    X.Color(u"selectfontcolor", SelectFontColor);
+    X.Color(u"focusfontcolor", FocusFontColor);
+    FixedFont.Exchange(X, u"fixedfont");
 }
 
 void TDataSkinMainMenuBar::Exchange(TSkinIniExchange& X) {
     TDataSkinControl::Exchange(X);
-    X.Rect("itemsrect", ItemsRect);
-    X.Text("menubaritem", MenuBarItem);
-    X.Text("closebutton", CloseButton);
-    X.Text("minbutton", MinButton);
-    X.Text("maxbutton", MaxButton);
-    X.Text("sysmenubutton", SysMenuButton);
-    X.Color("trackmarkcolor", TrackMarkColor);
-    X.Color("trackmarkactivecolor", TrackMarkActiveColor);
+    X.Rect(u"itemsrect", ItemsRect);
+    X.Text(u"menubaritem", MenuBarItem);
+    X.Text(u"closebutton", CloseButton);
+    X.Text(u"minbutton", MinButton);
+    X.Text(u"maxbutton", MaxButton);
+    X.Text(u"sysmenubutton", SysMenuButton);
+    X.Color(u"trackmarkcolor", TrackMarkColor);
+    X.Color(u"trackmarkactivecolor", TrackMarkActiveColor);
 }
 
 void TDataSkinFrameControl::Exchange(TSkinIniExchange& X) {
     TDataSkinControl::Exchange(X);
-    X.Int("framescount", FramesCount, 1);
+    X.Int(u"framescount", FramesCount, 1);
     if (FramesCount < 1) FramesCount = 1;
     int k = FramesVertical ? 1 : 0;
-    X.Choice("framesplacement", k, {"fphorizontal", "fpvertical"}, 0);
+    X.Choice(u"framesplacement", k, {"fphorizontal", "fpvertical"}, 0);
     FramesVertical = k != 0;
 }
 
 void TDataSkinFrameRegulator::Exchange(TSkinIniExchange& X) {
     TDataSkinFrameControl::Exchange(X);
-    X.Choice("kind", Kind, {"rkround", "rkhorizontal", "rkvertical"}, 0);
+    X.Choice(u"kind", Kind, {"rkround", "rkhorizontal", "rkvertical"}, 0);
 }
 
 namespace {

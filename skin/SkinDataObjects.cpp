@@ -14,91 +14,91 @@ void TDataSkinObject::SaveToFile(TMemIniFile& IniFile) {
 }
 
 void TDataSkinObject::Exchange(TSkinIniExchange& X) {
-    X.Bool("rollup", RollUp);
-    X.Int("activepictureindex", ActivePictureIndex, -1);
-    X.Int("cursorindex", CursorIndex, -1);
-    X.Rect("skinrect", SkinRect);
-    X.Rect("activeskinrect", ActiveSkinRect);
-    X.Bool("morphing", Morphing);
-    X.MorphKind("morphkind", MorphKind);
+    X.Bool(u"rollup", RollUp);
+    X.Int(u"activepictureindex", ActivePictureIndex, -1);
+    X.Int(u"cursorindex", CursorIndex, -1);
+    X.Rect(u"skinrect", SkinRect);
+    X.Rect(u"activeskinrect", ActiveSkinRect);
+    X.Bool(u"morphing", Morphing);
+    X.MorphKind(u"morphkind", MorphKind);
 }
 
 void TDataSkinCaption::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Bool("defaultcaption", DefaultCaption);
-    X.Rect("textrect", TextRect);
+    X.Bool(u"defaultcaption", DefaultCaption);
+    X.Rect(u"textrect", TextRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Alignment("alignment", Alignment);
-    X.Bool("shadow", Shadow);
-    X.Color("shadowcolor", ShadowColor);
-    X.Color("activeshadowcolor", ActiveShadowColor);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Alignment(u"alignment", Alignment);
+    X.Bool(u"shadow", Shadow);
+    X.Color(u"shadowcolor", ShadowColor);
+    X.Color(u"activeshadowcolor", ActiveShadowColor);
 }
 
 void TDataSkinButton::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Rect("downrect", DownRect);
-    X.Int("groupindex", GroupIndex, -1);
+    X.Rect(u"downrect", DownRect);
+    X.Int(u"groupindex", GroupIndex, -1);
 }
 
 void TDataSkinStdButton::Exchange(TSkinIniExchange& X) {
     TDataSkinButton::Exchange(X);
-    X.Command("command", Command);
-    X.Rect("restorerect", RestoreRect);
-    X.Rect("restoreactiverect", RestoreActiveRect);
-    X.Rect("restoredownrect", RestoreDownRect);
+    X.Command(u"command", Command);
+    X.Rect(u"restorerect", RestoreRect);
+    X.Rect(u"restoreactiverect", RestoreActiveRect);
+    X.Rect(u"restoredownrect", RestoreDownRect);
 }
 
 void TDataSkinMenuItem::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Int("itemleftoffset", ItemLeftOffset);
-    X.Int("itemrightoffset", ItemRightOffset);
-    X.Rect("dividerrect", DividerRect);
-    X.Int("dividerleftoffset", DividerLeftOffset);
-    X.Int("dividerrightoffset", DividerRightOffset);
-    X.Rect("textrect", TextRect);
+    X.Int(u"itemleftoffset", ItemLeftOffset);
+    X.Int(u"itemrightoffset", ItemRightOffset);
+    X.Rect(u"dividerrect", DividerRect);
+    X.Int(u"dividerleftoffset", DividerLeftOffset);
+    X.Int(u"dividerrightoffset", DividerRightOffset);
+    X.Rect(u"textrect", TextRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Color("unenabledfontcolor", UnEnabledFontColor);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Color(u"unenabledfontcolor", UnEnabledFontColor);
 }
 
 void TDataSkinMainMenuItem::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Int("itemleftoffset", ItemLeftOffset);
-    X.Int("itemrightoffset", ItemRightOffset);
-    X.Rect("downrect", DownRect);
-    X.Rect("textrect", TextRect);
+    X.Int(u"itemleftoffset", ItemLeftOffset);
+    X.Int(u"itemrightoffset", ItemRightOffset);
+    X.Rect(u"downrect", DownRect);
+    X.Rect(u"textrect", TextRect);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Color("downfontcolor", DownFontColor);
-    X.Color("unenabledfontColor", UnEnabledFontColor);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Color(u"downfontcolor", DownFontColor);
+    X.Color(u"unenabledfontColor", UnEnabledFontColor);
 }
 
 void TDataSkinLabel::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
     Font.Exchange(X);
-    X.Color("activefontcolor", ActiveFontColor);
-    X.Alignment("alignment", Alignment);
-    X.Text("textvalue", TextValue);
+    X.Color(u"activefontcolor", ActiveFontColor);
+    X.Alignment(u"alignment", Alignment);
+    X.Text(u"textvalue", TextValue);
 }
 
 void TDataSkinBitLabel::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Text("textvalue", TextValue);
-    X.Int("symbolwidth", SymbolWidth);
-    X.Int("symbolheight", SymbolHeight);
-    X.Lines("symbols", Symbols);
+    X.Text(u"textvalue", TextValue);
+    X.Int(u"symbolwidth", SymbolWidth);
+    X.Int(u"symbolheight", SymbolHeight);
+    X.Lines(u"symbols", Symbols);
 }
 
 void TDataSkinTrackBar::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Rect("buttonrect", ButtonRect);
-    X.Rect("activebuttonrect", ActiveButtonRect);
-    X.Point("beginpoint", BeginPoint);
-    X.Point("endpoint", EndPoint);
-    X.Int("minvalue", MinValue);
-    X.Int("maxvalue", MaxValue);
-    X.Bool("mousedownchangevalue", MouseDownChangeValue);
+    X.Rect(u"buttonrect", ButtonRect);
+    X.Rect(u"activebuttonrect", ActiveButtonRect);
+    X.Point(u"beginpoint", BeginPoint);
+    X.Point(u"endpoint", EndPoint);
+    X.Int(u"minvalue", MinValue);
+    X.Int(u"maxvalue", MaxValue);
+    X.Bool(u"mousedownchangevalue", MouseDownChangeValue);
 }
 
 namespace {
@@ -114,39 +114,39 @@ void VerticalChoice(TSkinIniExchange& X, TSkinKey Key, bool& Vertical,
 
 void TDataSkinGauge::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Int("minvalue", MinValue);
-    X.Int("maxvalue", MaxValue);
-    VerticalChoice(X, "kind", Vertical, {"gkhorizontal", "gkvertical"});
+    X.Int(u"minvalue", MinValue);
+    X.Int(u"maxvalue", MaxValue);
+    VerticalChoice(X, u"kind", Vertical, {"gkhorizontal", "gkvertical"});
 }
 
 void TDataSkinFrameGaugeObject::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Int("minvalue", MinValue);
-    X.Int("maxvalue", MaxValue);
-    X.Int("countframes", CountFrames);
-    VerticalChoice(X, "framesplacement", FramesVertical, {"fphorizontal", "fpvertical"});
+    X.Int(u"minvalue", MinValue);
+    X.Int(u"maxvalue", MaxValue);
+    X.Int(u"countframes", CountFrames);
+    VerticalChoice(X, u"framesplacement", FramesVertical, {"fphorizontal", "fpvertical"});
 }
 
 void TDataSkinFrameRegulatorObject::Exchange(TSkinIniExchange& X) {
     TDataSkinFrameGaugeObject::Exchange(X);
-    X.Choice("kind", Kind, {"rkround", "rkhorizontal", "rkvertical"}, 0);
+    X.Choice(u"kind", Kind, {"rkround", "rkhorizontal", "rkvertical"}, 0);
 }
 
 void TDataSkinAnimate::Exchange(TSkinIniExchange& X) {
     TDataSkinObject::Exchange(X);
-    X.Int("countframes", CountFrames, 1);
-    X.Bool("cycle", Cycle);
-    X.Bool("buttonstyle", ButtonStyle);
-    X.Int("timerinterval", TimerInterval, 50);
-    X.Command("command", Command);
+    X.Int(u"countframes", CountFrames, 1);
+    X.Bool(u"cycle", Cycle);
+    X.Bool(u"buttonstyle", ButtonStyle);
+    X.Int(u"timerinterval", TimerInterval, 50);
+    X.Command(u"command", Command);
     // Frames replace each other; there is nothing to morph between.
     Morphing = false;
 }
 
 void TDataUserObject::Exchange(TSkinIniExchange& X) {
-    X.Bool("rollup", RollUp);
-    X.Rect("skinrect", SkinRect);
-    X.Int("cursorindex", CursorIndex, -1);
+    X.Bool(u"rollup", RollUp);
+    X.Rect(u"skinrect", SkinRect);
+    X.Int(u"cursorindex", CursorIndex, -1);
 }
 
 namespace {
@@ -183,16 +183,16 @@ std::unique_ptr<TDataSkinObject> CreateSkinObjectDescription(const QString& Kind
 }
 
 void TDataSkinPopupWindow::Exchange(TSkinIniExchange& X) {
-    X.Int("windowpictureindex", WindowPictureIndex, -1);
-    X.Int("maskpictureindex", MaskPictureIndex, -1);
-    X.Point("lefttoppoint", LTPoint);
-    X.Point("righttoppoint", RTPoint);
-    X.Point("leftbottompoint", LBPoint);
-    X.Point("rightbottompoint", RBPoint);
-    X.Int("cursorindex", CursorIndex, -1);
-    X.Rect("itemsrect", ItemsRect);
-    X.Color("scrollmarkercolor", ScrollMarkerColor);
-    X.Color("scrollmarkeractivecolor", ScrollMarkerActiveColor);
+    X.Int(u"windowpictureindex", WindowPictureIndex, -1);
+    X.Int(u"maskpictureindex", MaskPictureIndex, -1);
+    X.Point(u"lefttoppoint", LTPoint);
+    X.Point(u"righttoppoint", RTPoint);
+    X.Point(u"leftbottompoint", LBPoint);
+    X.Point(u"rightbottompoint", RBPoint);
+    X.Int(u"cursorindex", CursorIndex, -1);
+    X.Rect(u"itemsrect", ItemsRect);
+    X.Color(u"scrollmarkercolor", ScrollMarkerColor);
+    X.Color(u"scrollmarkeractivecolor", ScrollMarkerActiveColor);
 }
 
 void TDataSkinPopupWindow::LoadFromFile(TMemIniFile& IniFile) {
@@ -207,8 +207,8 @@ void TDataSkinPopupWindow::SaveToFile(TMemIniFile& IniFile) {
 }
 
 void TDataSkinHintWindow::Exchange(TSkinIniExchange& X) {
-    X.Int("windowpictureindex", WindowPictureIndex, -1);
-    X.Int("maskpictureindex", MaskPictureIndex, -1);
+    X.Int(u"windowpictureindex", WindowPictureIndex, -1);
+    X.Int(u"maskpictureindex", MaskPictureIndex, -1);
     Anchors.Exchange(X);
     Font.Exchange(X);
 }

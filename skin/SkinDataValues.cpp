@@ -145,14 +145,14 @@ bool TSkinIniExchange::Find(TSkinKey Key, QStringView& Value) const {
 
 void TSkinIniExchange::Int(TSkinKey Key, int& V, int Default) {
     if (FWriting)
-        FIni.WriteInteger(FSection, Key.View, V);
+        FIni.WriteInteger(FSection, Key.View.toString(), V);
     else if (QStringView v; !Find(Key, v) || !TryStrToInt(v, V))
         V = Default;
 }
 
 void TSkinIniExchange::Bool(TSkinKey Key, bool& V) {
     if (FWriting)
-        FIni.WriteInteger(FSection, Key.View, V ? 1 : 0);
+        FIni.WriteInteger(FSection, Key.View.toString(), V ? 1 : 0);
     else {
         QStringView text;
         int v = 0;
@@ -162,7 +162,7 @@ void TSkinIniExchange::Bool(TSkinKey Key, bool& V) {
 
 void TSkinIniExchange::Rect(TSkinKey Key, TRect& V) {
     if (FWriting)
-        FIni.WriteString(FSection, Key.View, SkinRectToStr(V));
+        FIni.WriteString(FSection, Key.View.toString(), SkinRectToStr(V));
     else
         V = InSection(Key, [&] {
             QStringView v;
@@ -172,7 +172,7 @@ void TSkinIniExchange::Rect(TSkinKey Key, TRect& V) {
 
 void TSkinIniExchange::Point(TSkinKey Key, TPoint& V) {
     if (FWriting)
-        FIni.WriteString(FSection, Key.View, SkinPointToStr(V));
+        FIni.WriteString(FSection, Key.View.toString(), SkinPointToStr(V));
     else
         V = InSection(Key, [&] {
             QStringView v;
@@ -182,7 +182,7 @@ void TSkinIniExchange::Point(TSkinKey Key, TPoint& V) {
 
 void TSkinIniExchange::Text(TSkinKey Key, QString& V, const QString& Default) {
     if (FWriting)
-        FIni.WriteString(FSection, Key.View, V);
+        FIni.WriteString(FSection, Key.View.toString(), V);
     else if (QStringView v; Find(Key, v))
         V = v.toString();
     else
@@ -191,7 +191,7 @@ void TSkinIniExchange::Text(TSkinKey Key, QString& V, const QString& Default) {
 
 void TSkinIniExchange::FontStyle(TSkinKey Key, TFontStyles& V) {
     if (FWriting)
-        FIni.WriteString(FSection, Key.View, SkinFontStylesToStr(V));
+        FIni.WriteString(FSection, Key.View.toString(), SkinFontStylesToStr(V));
     else if (QStringView v; Find(Key, v))
         V = SkinStrToFontStyles(v);
     else
@@ -200,7 +200,7 @@ void TSkinIniExchange::FontStyle(TSkinKey Key, TFontStyles& V) {
 
 void TSkinIniExchange::Alignment(TSkinKey Key, TAlignment& V) {
     if (FWriting)
-        FIni.WriteString(FSection, Key.View, SkinAlignmentToStr(V));
+        FIni.WriteString(FSection, Key.View.toString(), SkinAlignmentToStr(V));
     else if (QStringView v; Find(Key, v))
         V = SkinStrToAlignment(v);
     else
@@ -212,7 +212,7 @@ void TSkinIniExchange::Choice(TSkinKey Key, int& V, std::initializer_list<const 
     const int last = int(Words.size()) - 1;
     if (FWriting) {
         const int at = V >= 0 && V <= last ? V : last;
-        FIni.WriteString(FSection, Key.View, QLatin1String(Words.begin()[at]));
+        FIni.WriteString(FSection, Key.View.toString(), QLatin1String(Words.begin()[at]));
         return;
     }
     auto pick = [&](auto Text) {
@@ -246,29 +246,29 @@ namespace {
 
 // Prefix + Suffix on the stack: most descriptions read a font, four keys each.
 struct TKeyName {
-    template <size_t N> TKeyName(TSkinKey Prefix, const char (&Suffix)[N]) {
-        const qsizetype p = std::min(Prefix.View.size(), qsizetype(sizeof(Text) - N));
-        std::memcpy(Text, Prefix.View.data(), size_t(p));
-        std::memcpy(Text + p, Suffix, N - 1);
-        Key = TSkinKey(QLatin1StringView(Text, p + qsizetype(N) - 1));
+    template <size_t N> TKeyName(TSkinKey Prefix, const char16_t (&Suffix)[N]) {
+        const qsizetype p = std::min(Prefix.View.size(), qsizetype(std::size(Text) - N));
+        std::copy_n(Prefix.View.utf16(), p, Text);
+        std::copy_n(Suffix, N - 1, Text + p);
+        Key = TSkinKey(QStringView(Text, p + qsizetype(N) - 1));
     }
-    char Text[64];
-    TSkinKey Key{""};
+    char16_t Text[64];
+    TSkinKey Key{u""};
 };
 
 } // namespace
 
 void TSkinIniExchange::Font(TSkinKey Prefix, QString& Name, int& Height, TFontStyles& Style,
                             TColor& Color) {
-    Text(TKeyName(Prefix, "name").Key, Name, QStringLiteral("Arial"));
-    Int(TKeyName(Prefix, "height").Key, Height, 14);
-    FontStyle(TKeyName(Prefix, "style").Key, Style);
-    Int(TKeyName(Prefix, "color").Key, Color, 0);
+    Text(TKeyName(Prefix, u"name").Key, Name, QStringLiteral("Arial"));
+    Int(TKeyName(Prefix, u"height").Key, Height, 14);
+    FontStyle(TKeyName(Prefix, u"style").Key, Style);
+    Int(TKeyName(Prefix, u"color").Key, Color, 0);
 }
 
 void TSkinIniExchange::Lines(TSkinKey Key, QStringList& V) {
-    const QString countKey = Key.View + QLatin1String("linecount");
-    const QString lineKey = Key.View + QLatin1String("line");
+    const QString countKey = Key.View.toString() + QStringLiteral("linecount");
+    const QString lineKey = Key.View.toString() + QStringLiteral("line");
     if (FWriting) {
         FIni.WriteInteger(FSection, countKey, int(V.size()));
         for (int i = 0; i < V.size(); ++i)
@@ -285,18 +285,18 @@ void TSkinIniExchange::Lines(TSkinKey Key, QStringList& V) {
 }
 
 void TSkinAnchors::Exchange(TSkinIniExchange& X) {
-    X.Point("lefttoppoint", LTPoint);
-    X.Point("righttoppoint", RTPoint);
-    X.Point("leftbottompoint", LBPoint);
-    X.Point("rightbottompoint", RBPoint);
-    X.Rect("clientrect", ClientRect);
+    X.Point(u"lefttoppoint", LTPoint);
+    X.Point(u"righttoppoint", RTPoint);
+    X.Point(u"leftbottompoint", LBPoint);
+    X.Point(u"rightbottompoint", RBPoint);
+    X.Rect(u"clientrect", ClientRect);
 }
 
 void TSkinUpDownRects::Exchange(TSkinIniExchange& X) {
-    X.Rect("upbuttonrect", UpButtonRect);
-    X.Rect("activeupbuttonrect", ActiveUpButtonRect);
-    X.Rect("downupbuttonrect", DownUpButtonRect);
-    X.Rect("downbuttonrect", DownButtonRect);
-    X.Rect("activedownbuttonrect", ActiveDownButtonRect);
-    X.Rect("downdownbuttonrect", DownDownButtonRect);
+    X.Rect(u"upbuttonrect", UpButtonRect);
+    X.Rect(u"activeupbuttonrect", ActiveUpButtonRect);
+    X.Rect(u"downupbuttonrect", DownUpButtonRect);
+    X.Rect(u"downbuttonrect", DownButtonRect);
+    X.Rect(u"activedownbuttonrect", ActiveDownButtonRect);
+    X.Rect(u"downdownbuttonrect", DownDownButtonRect);
 }

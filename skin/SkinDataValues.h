@@ -32,11 +32,12 @@ TAlignment SkinStrToAlignment(QStringView S);
 TAlignment SkinStrToAlignment(const QString& S);
 QString SkinAlignmentToStr(TAlignment A);
 
-// A key's name with its length known where the name is written.
+// A key's name, written as u"..." so that it compares with the file's text unit for unit, its
+// length known where it is written.
 struct TSkinKey {
-    template <size_t N> constexpr TSkinKey(const char (&Name)[N]) : View(Name, N - 1) {}
-    constexpr explicit TSkinKey(QLatin1StringView Name) : View(Name) {}
-    QLatin1StringView View;
+    template <size_t N> constexpr TSkinKey(const char16_t (&Name)[N]) : View(Name, N - 1) {}
+    constexpr explicit TSkinKey(QStringView Name) : View(Name) {}
+    QStringView View;
 };
 
 // Reads or writes the keys of one section, so that a description states its keys once and its
@@ -99,7 +100,7 @@ struct TSkinFont {
     int Height = 14;
     TFontStyles Style;
     TColor Color = 0;
-    void Exchange(TSkinIniExchange& X, TSkinKey Prefix = "font") {
+    void Exchange(TSkinIniExchange& X, TSkinKey Prefix = u"font") {
         X.Font(Prefix, Name, Height, Style, Color);
     }
 };

@@ -85,7 +85,8 @@ TEST(MemIniFile, KeysAreFoundInAnyOrderAndMissingOnesLeaveTheCursor) {
     EXPECT_EQ(ini.SectionIndex(u"c"), -1);
     auto find = [&](int Section, const char* Key, int& Cursor) {
         QStringView value;
-        return ini.FindValue(Section, QLatin1StringView(Key), value, Cursor)
+        const QString name = QString::fromLatin1(Key);
+        return ini.FindValue(Section, QStringView(name), value, Cursor)
                    ? value.toString().toStdString()
                    : std::string("<none>");
     };
@@ -167,12 +168,12 @@ TEST(MemIniFile, AKeyGivenTwiceReadsItsFirstValueHoweverItIsReached) {
     const int s = ini.SectionIndex(u"s");
     QStringView v;
     int cursor = -1;
-    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("b"), v, cursor));
+    ASSERT_TRUE(ini.FindValue(s, QStringView(u"b"), v, cursor));
     EXPECT_EQ(v, u"2");
     // The key after the cursor is the second "a": the first still counts.
-    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("a"), v, cursor));
+    ASSERT_TRUE(ini.FindValue(s, QStringView(u"a"), v, cursor));
     EXPECT_EQ(v, u"1");
-    ASSERT_TRUE(ini.FindValue(s, QLatin1StringView("c"), v, cursor));
+    ASSERT_TRUE(ini.FindValue(s, QStringView(u"c"), v, cursor));
     EXPECT_EQ(v, u"4");
     EXPECT_EQ(ini.KeyCount(s), 3);
     // Writing after reading keeps the one key of each name.

@@ -50,23 +50,23 @@ TEST(SkinValues, WordsCompareExactlyAndUnknownWordsTakeTheLastMeaning) {
     TMemIniFile ini = Section("a=cmrollup\nb=whatever\nc=cmClose\nd=cmsysmenu\nm=mkgradient\n");
     TSkinIniExchange x(ini, "s", false);
     TStdCommand c = TStdCommand::cmClose;
-    x.Command("a", c);
+    x.Command(u"a", c);
     EXPECT_EQ(c, TStdCommand::cmRollUp);
-    x.Command("b", c);
+    x.Command(u"b", c);
     EXPECT_EQ(c, TStdCommand::cmRollUp);
-    x.Command("c", c);
+    x.Command(u"c", c);
     EXPECT_EQ(c, TStdCommand::cmRollUp);
-    x.Command("d", c);
+    x.Command(u"d", c);
     EXPECT_EQ(c, TStdCommand::cmSysMenu);
-    x.Command("missing", c);
+    x.Command(u"missing", c);
     EXPECT_EQ(c, TStdCommand::cmDefault);
     TMorphKind m = TMorphKind::mkDefault;
-    x.MorphKind("m", m);
+    x.MorphKind(u"m", m);
     EXPECT_EQ(m, TMorphKind::mkGradient);
-    x.MorphKind("missing", m);
+    x.MorphKind(u"missing", m);
     EXPECT_EQ(m, TMorphKind::mkDefault);
     TAlignment a = TAlignment::taLeftJustify;
-    x.Alignment("missing", a);
+    x.Alignment(u"missing", a);
     EXPECT_EQ(a, TAlignment::taCenter);
 }
 
@@ -74,19 +74,20 @@ TEST(SkinValues, BooleansAreTrueOnlyForOneAndIntegersFallBackToTheirDefault) {
     TMemIniFile ini = Section("t=1\nf=2\nw=true\nn=-1\ni= 42\nbad=4x\n");
     TSkinIniExchange x(ini, "S", false);
     bool b = true;
-    x.Bool("t", b);
+    x.Bool(u"t", b);
     EXPECT_TRUE(b);
     for (const char* key : {"f", "w", "n", "missing"}) {
         b = true;
-        x.Bool(TSkinKey(QLatin1StringView(key)), b);
+        const QString name = QString::fromLatin1(key);
+        x.Bool(TSkinKey(name), b);
         EXPECT_FALSE(b) << key;
     }
     int v = 0;
-    x.Int("i", v, -1);
+    x.Int(u"i", v, -1);
     EXPECT_EQ(v, 42);
-    x.Int("bad", v, -1);
+    x.Int(u"bad", v, -1);
     EXPECT_EQ(v, -1);
-    x.Int("missing", v, 7);
+    x.Int(u"missing", v, 7);
     EXPECT_EQ(v, 7);
 }
 
@@ -105,13 +106,13 @@ TEST(SkinValues, ARectNamesItsSectionAndKeyWhenItCannotBeRead) {
     TSkinIniExchange x(ini, "s", false);
     TRect r;
     try {
-        x.Rect("skinrect", r);
+        x.Rect(u"skinrect", r);
         FAIL() << "no conversion error";
     } catch (const EConvertError& e) {
         EXPECT_TRUE(e.Message().contains("[s]")) << e.Message().toStdString();
         EXPECT_TRUE(e.Message().contains("skinrect"));
     }
-    x.Rect("missing", r);
+    x.Rect(u"missing", r);
     EXPECT_TRUE(r.IsEmpty());
 }
 
@@ -119,15 +120,15 @@ TEST(SkinValues, TextListsUseLineCountAndNumberedLines) {
     TMemIniFile ini;
     TSkinIniExchange w(ini, "bits", true);
     QStringList lines{"0123", "", "ABC"};
-    w.Lines("symbols", lines);
+    w.Lines(u"symbols", lines);
     EXPECT_EQ(ini.ReadInteger("bits", "symbolslinecount", 0), 3);
     EXPECT_EQ(ini.ReadString("bits", "symbolsline2", ""), "ABC");
     QStringList back;
     TSkinIniExchange r(ini, "bits", false);
-    r.Lines("symbols", back);
+    r.Lines(u"symbols", back);
     EXPECT_EQ(back, lines);
     // A count far beyond what the section holds does not grow the list past it.
     ini.WriteInteger("bits", "symbolslinecount", 2000000000);
-    r.Lines("symbols", back);
+    r.Lines(u"symbols", back);
     EXPECT_LE(back.size(), 5);
 }
