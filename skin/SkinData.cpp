@@ -55,8 +55,8 @@ int ListPosition(QStringView Key, int Count) {
 
 } // namespace
 
-std::vector<std::pair<QString, QString>> ReadSkinListEntries(const TMemIniFile& Ini,
-                                                             const QString& Section) {
+std::vector<std::pair<QStringView, QStringView>> ReadSkinListEntries(const TMemIniFile& Ini,
+                                                                     const QString& Section) {
     const int section = Ini.SectionIndex(Section);
     int count = 0;
     if (QStringView text; Ini.FindValue(section, QStringView(u"count"), text))
@@ -68,12 +68,11 @@ std::vector<std::pair<QString, QString>> ReadSkinListEntries(const TMemIniFile& 
     });
     std::sort(numbered.begin(), numbered.end(),
               [](const auto& A, const auto& B) { return A.first < B.first; });
-    std::vector<std::pair<QString, QString>> entries;
+    std::vector<std::pair<QStringView, QStringView>> entries;
     entries.reserve(numbered.size());
     for (const auto& [n, entry] : numbered) {
         const qsizetype colon = entry.indexOf(u':');
-        if (colon >= 0)
-            entries.emplace_back(entry.left(colon).toString(), entry.mid(colon + 1).toString());
+        if (colon >= 0) entries.emplace_back(entry.left(colon), entry.mid(colon + 1));
     }
     return entries;
 }
@@ -160,14 +159,14 @@ void TspSkinData::ReadFormInfo(TMemIniFile& Ini) {
 
 void TspSkinData::ReadAreas(TMemIniFile& Ini) {
     for (const auto& [name, rect] : ReadSkinListEntries(Ini, QStringLiteral("SKINAREAS")))
-        FAreas.push_back(TDataSkinArea::FromEntry(name, rect));
+        FAreas.push_back(TDataSkinArea::FromEntry(name.toString(), rect.toString()));
 }
 
 template <class T, class Make>
 void TspSkinData::ReadList(TMemIniFile& Ini, const QString& Section,
                            std::vector<std::unique_ptr<T>>& List, Make Create) {
     for (const auto& [name, kind] : ReadSkinListEntries(Ini, Section)) {
-        std::unique_ptr<T> d = Create(kind, name);
+        std::unique_ptr<T> d = Create(kind, name.toString());
         if (!d) continue;
         d->LoadFromFile(Ini);
         List.push_back(std::move(d));

@@ -92,6 +92,6 @@ private:
 
 // The numbered entries of a list section ("count", then "0", "1", ...), split at the first ":"
 // into name and value; entries without ":" are left out. Only keys the section holds are
-// visited, so a huge count costs nothing.
-std::vector<std::pair<QString, QString>> ReadSkinListEntries(const TMemIniFile& Ini,
-                                                             const QString& Section);
+// visited, so a huge count costs nothing. The views are valid while Ini is unchanged.
+std::vector<std::pair<QStringView, QStringView>> ReadSkinListEntries(const TMemIniFile& Ini,
+                                                                     const QString& Section);

@@ -1,7 +1,5 @@
 #include "skin/SkinDataControls.h"
 
-#include <map>
-
 void TDataSkinControl::LoadFromFile(TMemIniFile& IniFile) {
     TSkinIniExchange x(IniFile, IDName, false);
     Exchange(x);
@@ -258,46 +256,36 @@ void TDataSkinFrameRegulator::Exchange(TSkinIniExchange& X) {
     X.Choice(u"kind", Kind, {"rkround", "rkhorizontal", "rkvertical"}, 0);
 }
 
-namespace {
-
-template <class T> std::unique_ptr<TDataSkinControl> New(const QString& IDName) {
-    return std::make_unique<T>(IDName);
-}
-
-} // namespace
-
-std::unique_ptr<TDataSkinControl> CreateSkinControlDescription(const QString& Kind,
+std::unique_ptr<TDataSkinControl> CreateSkinControlDescription(QStringView Kind,
                                                                const QString& IDName) {
-    using Maker = std::unique_ptr<TDataSkinControl> (*)(const QString&);
-    static const std::map<QString, Maker> makers = {
-        {"button", New<TDataSkinButtonControl>},
-        {"menubutton", New<TDataSkinMenuButtonControl>},
-        {"stdlabel", New<TDataSkinStdLabelControl>},
-        {"label", New<TDataSkinLabelControl>},
-        {"bitlabel", New<TDataSkinBitLabelControl>},
-        {"panel", New<TDataSkinPanelControl>},
-        {"checkradio", New<TDataSkinCheckRadioControl>},
-        {"gauge", New<TDataSkinGaugeControl>},
-        {"trackbar", New<TDataSkinTrackBarControl>},
-        {"edit", New<TDataSkinEditControl>},
-        {"memo", New<TDataSkinMemoControl>},
-        {"listbox", New<TDataSkinListBox>},
-        {"checklistbox", New<TDataSkinCheckListBox>},
-        {"combobox", New<TDataSkinComboBox>},
-        {"scrollbar", New<TDataSkinScrollBarControl>},
-        {"spinedit", New<TDataSkinSpinEditControl>},
-        {"updown", New<TDataSkinUpDownControl>},
-        {"controlbar", New<TDataSkinControlBar>},
-        {"splitter", New<TDataSkinSplitterControl>},
-        {"scrollbox", New<TDataSkinScrollBoxControl>},
-        {"tab", New<TDataSkinTabControl>},
-        {"grid", New<TDataSkinGridControl>},
-        {"mainmenubar", New<TDataSkinMainMenuBar>},
-        {"framegauge", New<TDataSkinFrameGauge>},
-        {"animate", New<TDataSkinAnimateControl>},
-        {"switch", New<TDataSkinSwitchControl>},
-        {"frameregulator", New<TDataSkinFrameRegulator>},
+    static const TSkinKindMaker<TDataSkinControl> makers[] = {
+        {u"button", MakeSkinDescription<TDataSkinControl, TDataSkinButtonControl>},
+        {u"menubutton", MakeSkinDescription<TDataSkinControl, TDataSkinMenuButtonControl>},
+        {u"stdlabel", MakeSkinDescription<TDataSkinControl, TDataSkinStdLabelControl>},
+        {u"label", MakeSkinDescription<TDataSkinControl, TDataSkinLabelControl>},
+        {u"bitlabel", MakeSkinDescription<TDataSkinControl, TDataSkinBitLabelControl>},
+        {u"panel", MakeSkinDescription<TDataSkinControl, TDataSkinPanelControl>},
+        {u"checkradio", MakeSkinDescription<TDataSkinControl, TDataSkinCheckRadioControl>},
+        {u"gauge", MakeSkinDescription<TDataSkinControl, TDataSkinGaugeControl>},
+        {u"trackbar", MakeSkinDescription<TDataSkinControl, TDataSkinTrackBarControl>},
+        {u"edit", MakeSkinDescription<TDataSkinControl, TDataSkinEditControl>},
+        {u"memo", MakeSkinDescription<TDataSkinControl, TDataSkinMemoControl>},
+        {u"listbox", MakeSkinDescription<TDataSkinControl, TDataSkinListBox>},
+        {u"checklistbox", MakeSkinDescription<TDataSkinControl, TDataSkinCheckListBox>},
+        {u"combobox", MakeSkinDescription<TDataSkinControl, TDataSkinComboBox>},
+        {u"scrollbar", MakeSkinDescription<TDataSkinControl, TDataSkinScrollBarControl>},
+        {u"spinedit", MakeSkinDescription<TDataSkinControl, TDataSkinSpinEditControl>},
+        {u"updown", MakeSkinDescription<TDataSkinControl, TDataSkinUpDownControl>},
+        {u"controlbar", MakeSkinDescription<TDataSkinControl, TDataSkinControlBar>},
+        {u"splitter", MakeSkinDescription<TDataSkinControl, TDataSkinSplitterControl>},
+        {u"scrollbox", MakeSkinDescription<TDataSkinControl, TDataSkinScrollBoxControl>},
+        {u"tab", MakeSkinDescription<TDataSkinControl, TDataSkinTabControl>},
+        {u"grid", MakeSkinDescription<TDataSkinControl, TDataSkinGridControl>},
+        {u"mainmenubar", MakeSkinDescription<TDataSkinControl, TDataSkinMainMenuBar>},
+        {u"framegauge", MakeSkinDescription<TDataSkinControl, TDataSkinFrameGauge>},
+        {u"animate", MakeSkinDescription<TDataSkinControl, TDataSkinAnimateControl>},
+        {u"switch", MakeSkinDescription<TDataSkinControl, TDataSkinSwitchControl>},
+        {u"frameregulator", MakeSkinDescription<TDataSkinControl, TDataSkinFrameRegulator>},
     };
-    const auto it = makers.find(Kind);
-    return it == makers.end() ? nullptr : it->second(IDName);
+    return MakeSkinDescription(makers, Kind, IDName);
 }

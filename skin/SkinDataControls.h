@@ -371,5 +371,5 @@ protected:
 };
 
 // The description of the kind word, or nullptr for a word that is not a control kind.
-std::unique_ptr<TDataSkinControl> CreateSkinControlDescription(const QString& Kind,
+std::unique_ptr<TDataSkinControl> CreateSkinControlDescription(QStringView Kind,
                                                                const QString& IDName);

@@ -1,7 +1,5 @@
 #include "skin/SkinDataObjects.h"
 
-#include <map>
-
 void TDataSkinObject::LoadFromFile(TMemIniFile& IniFile) {
     TSkinIniExchange x(IniFile, IDName, false);
     Exchange(x);
@@ -149,37 +147,27 @@ void TDataUserObject::Exchange(TSkinIniExchange& X) {
     X.Int(u"cursorindex", CursorIndex, -1);
 }
 
-namespace {
-
-template <class T> std::unique_ptr<TDataSkinObject> New(const QString& IDName) {
-    return std::make_unique<T>(IDName);
-}
-
-} // namespace
-
-std::unique_ptr<TDataSkinObject> CreateSkinObjectDescription(const QString& Kind,
+std::unique_ptr<TDataSkinObject> CreateSkinObjectDescription(QStringView Kind,
                                                              const QString& IDName) {
-    using Maker = std::unique_ptr<TDataSkinObject> (*)(const QString&);
-    static const std::map<QString, Maker> makers = {
-        {"caption", New<TDataSkinCaption>},
-        {"button", New<TDataSkinButton>},
-        {"stdbutton", New<TDataSkinStdButton>},
-        {"mainmenubarbutton", New<TDataSkinMainMenuBarButton>},
-        {"menuitem", New<TDataSkinMenuItem>},
-        {"mainmenuitem", New<TDataSkinMainMenuItem>},
-        {"mainmenubaritem", New<TDataSkinMainMenuBarItem>},
-        {"label", New<TDataSkinLabel>},
-        {"bitlabel", New<TDataSkinBitLabel>},
-        {"trackbar", New<TDataSkinTrackBar>},
-        {"gauge", New<TDataSkinGauge>},
-        {"framegauge", New<TDataSkinFrameGaugeObject>},
-        {"frameregulator", New<TDataSkinFrameRegulatorObject>},
-        {"switch", New<TDataSkinSwitch>},
-        {"animate", New<TDataSkinAnimate>},
-        {"userobject", New<TDataUserObject>},
+    static const TSkinKindMaker<TDataSkinObject> makers[] = {
+        {u"caption", MakeSkinDescription<TDataSkinObject, TDataSkinCaption>},
+        {u"button", MakeSkinDescription<TDataSkinObject, TDataSkinButton>},
+        {u"stdbutton", MakeSkinDescription<TDataSkinObject, TDataSkinStdButton>},
+        {u"mainmenubarbutton", MakeSkinDescription<TDataSkinObject, TDataSkinMainMenuBarButton>},
+        {u"menuitem", MakeSkinDescription<TDataSkinObject, TDataSkinMenuItem>},
+        {u"mainmenuitem", MakeSkinDescription<TDataSkinObject, TDataSkinMainMenuItem>},
+        {u"mainmenubaritem", MakeSkinDescription<TDataSkinObject, TDataSkinMainMenuBarItem>},
+        {u"label", MakeSkinDescription<TDataSkinObject, TDataSkinLabel>},
+        {u"bitlabel", MakeSkinDescription<TDataSkinObject, TDataSkinBitLabel>},
+        {u"trackbar", MakeSkinDescription<TDataSkinObject, TDataSkinTrackBar>},
+        {u"gauge", MakeSkinDescription<TDataSkinObject, TDataSkinGauge>},
+        {u"framegauge", MakeSkinDescription<TDataSkinObject, TDataSkinFrameGaugeObject>},
+        {u"frameregulator", MakeSkinDescription<TDataSkinObject, TDataSkinFrameRegulatorObject>},
+        {u"switch", MakeSkinDescription<TDataSkinObject, TDataSkinSwitch>},
+        {u"animate", MakeSkinDescription<TDataSkinObject, TDataSkinAnimate>},
+        {u"userobject", MakeSkinDescription<TDataSkinObject, TDataUserObject>},
     };
-    const auto it = makers.find(Kind);
-    return it == makers.end() ? nullptr : it->second(IDName);
+    return MakeSkinDescription(makers, Kind, IDName);
 }
 
 void TDataSkinPopupWindow::Exchange(TSkinIniExchange& X) {

@@ -208,7 +208,7 @@ protected:
 };
 
 // The description of the kind word, or nullptr for a word that is not an object kind.
-std::unique_ptr<TDataSkinObject> CreateSkinObjectDescription(const QString& Kind,
+std::unique_ptr<TDataSkinObject> CreateSkinObjectDescription(QStringView Kind,
                                                              const QString& IDName);
 
 // Skinned popup menu windows ([POPUPWINDOW]).

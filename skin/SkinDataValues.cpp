@@ -183,10 +183,12 @@ void TSkinIniExchange::Point(TSkinKey Key, TPoint& V) {
 void TSkinIniExchange::Text(TSkinKey Key, QString& V, const QString& Default) {
     if (FWriting)
         FIni.WriteString(FSection, Key.View.toString(), V);
-    else if (QStringView v; Find(Key, v))
-        V = v.toString();
-    else
+    else if (QStringView v; !Find(Key, v))
         V = Default;
+    else if (v == Default)
+        V = Default; // shares the default's characters, as for most font names
+    else if (v != V)
+        V = v.toString();
 }
 
 void TSkinIniExchange::FontStyle(TSkinKey Key, TFontStyles& V) {

@@ -10,6 +10,7 @@
 #include "platform/Types.h"
 
 #include <initializer_list>
+#include <memory>
 
 enum class TMorphKind { mkDefault, mkGradient };
 enum class TStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp };
@@ -111,3 +112,22 @@ struct TSkinUpDownRects {
     TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
     void Exchange(TSkinIniExchange& X);
 };
+
+// The description kinds of a list section: the kind word and how to make its description.
+template <class Base> struct TSkinKindMaker {
+    QStringView Kind;
+    std::unique_ptr<Base> (*Make)(const QString& IDName);
+};
+
+template <class Base, class T> std::unique_ptr<Base> MakeSkinDescription(const QString& IDName) {
+    return std::make_unique<T>(IDName);
+}
+
+// The description for the kind word (compared exactly); nullptr for any other word.
+template <class Base, size_t N>
+std::unique_ptr<Base> MakeSkinDescription(const TSkinKindMaker<Base> (&Makers)[N], QStringView Kind,
+                                          const QString& IDName) {
+    for (const TSkinKindMaker<Base>& m : Makers)
+        if (m.Kind == Kind) return m.Make(IDName);
+    return nullptr;
+}

@@ -40,7 +40,7 @@ QString Distinct(const QString& Key, const QString& Default, int N) {
 template <class Make> void CheckRoundTrip(const char* Kind, Make Create) {
     SCOPED_TRACE(Kind);
     TMemIniFile defaults;
-    auto fresh = Create(QLatin1String(Kind), QStringLiteral("sec"));
+    auto fresh = Create(QString::fromLatin1(Kind), QStringLiteral("sec"));
     ASSERT_TRUE(fresh);
     fresh->SaveToFile(defaults);
     const QStringList keys = defaults.ReadSection("sec");
@@ -50,7 +50,7 @@ template <class Make> void CheckRoundTrip(const char* Kind, Make Create) {
     for (int i = 0; i < keys.size(); ++i)
         filled.WriteString("sec", keys[i],
                            Distinct(keys[i], defaults.ReadString("sec", keys[i], ""), 10 * i));
-    auto read = Create(QLatin1String(Kind), QStringLiteral("sec"));
+    auto read = Create(QString::fromLatin1(Kind), QStringLiteral("sec"));
     read->LoadFromFile(filled);
     TMemIniFile written;
     read->SaveToFile(written);
@@ -73,9 +73,9 @@ TEST(SkinDescriptions, ControlsReadAndWriteEveryKeyAlike) {
 }
 
 TEST(SkinDescriptions, UnknownKindWordsMakeNothing) {
-    EXPECT_FALSE(CreateSkinObjectDescription("Caption", "x"));
-    EXPECT_FALSE(CreateSkinObjectDescription("", "x"));
-    EXPECT_FALSE(CreateSkinControlDescription("stdbutton", "x"));
+    EXPECT_FALSE(CreateSkinObjectDescription(u"Caption", "x"));
+    EXPECT_FALSE(CreateSkinObjectDescription(u"", "x"));
+    EXPECT_FALSE(CreateSkinControlDescription(u"stdbutton", "x"));
 }
 
 TEST(SkinDescriptions, FreshDescriptionsHoldTheEmptyValues) {
