@@ -41,11 +41,16 @@ uint64_t LowerLanes(uint64_t W) {
 
 // The hash of a name: its length and its first and last four units, ASCII letters folded to
 // lower case.
-uint32_t LaneHash(QStringView S) {
+inline uint32_t LaneHash(QStringView S) {
     const char16_t* p = S.utf16();
     const qsizetype n = S.size();
-    const uint64_t first = LoadUnits(p, std::min<qsizetype>(n, 4));
-    const uint64_t last = n > 4 ? LoadUnits(p + n - 4, 4) : 0;
+    uint64_t first = 0, last = 0;
+    if (n >= 4) {
+        std::memcpy(&first, p, 8);
+        if (n > 4) std::memcpy(&last, p + n - 4, 8);
+    } else {
+        first = LoadUnits(p, n);
+    }
     const uint64_t h = (LowerLanes(first) * 0xFF51AFD7ED558CCDull) ^
                        (LowerLanes(last) * 0xC4CEB9FE1A85EC53ull) ^ uint64_t(n);
     return uint32_t(h >> 32) ^ uint32_t(h);
@@ -110,6 +115,7 @@ void TMemIniFile::Clear() {
     FKeySlots.clear();
     FKeysIndexed = false;
     FTextAscii = false;
+    FReadSection = -1;
 }
 
 void TMemIniFile::SetText(const QString& Text) {
@@ -169,7 +175,13 @@ void TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, const char16
         return;
     }
     if (Equals == End || Current < 0) return;
-    AppendKey(Current, Trimmed(QStringView(P, Equals)), Trimmed(QStringView(Equals + 1, End)));
+    const char16_t* nameEnd = Equals;
+    while (nameEnd > P && nameEnd[-1] <= u' ') --nameEnd;
+    const char16_t* value = Equals + 1;
+    while (value < End && *value <= u' ') ++value;
+    const char16_t* valueEnd = End;
+    while (valueEnd > value && valueEnd[-1] <= u' ') --valueEnd;
+    ReadKey(Current, QStringView(P, nameEnd), QStringView(value, valueEnd));
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {
@@ -207,49 +219,12 @@ void TMemIniFile::RehashSections() {
     for (int s = 0; s < int(FSections.size()); ++s) InsertSlot(FSectionSlots, s, FSections[s].Hash);
 }
 
-void TMemIniFile::CheckSection(int SectionIndex) const {
-    Section& section = FSections[SectionIndex];
-    if (section.Checked) return;
-    section.Checked = true;
-    // The section's names in a table of their own, on the stack for any usual section.
-    size_t room = 16;
-    while (room < size_t(section.Count) * 2) room *= 2;
-    int local[128];
-    std::vector<int> large;
-    int* const table = room <= std::size(local) ? local : (large.resize(room), large.data());
-    std::fill_n(table, room, -1);
-    const size_t mask = room - 1;
-    int last = -1;
-    section.Count = 0;
-    for (int k = section.First; k >= 0;) {
-        Key& key = FKeys[k];
-        const int next = key.Next;
-        key.Hash = FTextAscii ? LaneHash(key.Name) : NameHash(key.Name);
-        size_t i = Spread(key.Hash) & mask;
-        while (table[i] >= 0 &&
-               (FKeys[table[i]].Hash != key.Hash || !SameName(FKeys[table[i]].Name, key.Name)))
-            i = (i + 1) & mask;
-        if (table[i] >= 0) {
-            // Given before: the first value counts, so this one leaves the chain.
-            key.Section = -1;
-            (last >= 0 ? FKeys[last].Next : section.First) = next;
-        } else {
-            table[i] = k;
-            last = k;
-            ++section.Count;
-        }
-        k = next;
-    }
-    section.Last = last;
-}
-
 void TMemIniFile::IndexKeys(size_t Coming) const {
     if (FKeysIndexed && FKeySlots.size() >= (FKeys.size() + Coming) * 2 + 2) return;
     size_t n = 64;
     while (n < (FKeys.size() + Coming) * 2 + 2) n *= 2;
     FKeySlots.assign(n, -1);
     for (int s = 0; s < int(FSections.size()); ++s) {
-        CheckSection(s);
         for (int k = FSections[s].First; k >= 0; k = FKeys[k].Next)
             InsertSlot(FKeySlots, k, KeySlotHash(FKeys[k]));
     }
@@ -302,14 +277,32 @@ int TMemIniFile::Link() {
     return k;
 }
 
-void TMemIniFile::AppendKey(int SectionIndex, QStringView Name, QStringView Value) {
-    const int k = int(FKeys.size());
-    FKeys.push_back(Key{Name, Value, 0, SectionIndex});
+void TMemIniFile::StartReading(int SectionIndex, size_t Room) {
+    FReadSection = SectionIndex;
+    size_t n = 64;
+    while (n < Room) n *= 2;
+    FReadSlots.assign(n, -1);
+    for (int k = FSections[size_t(SectionIndex)].First; k >= 0; k = FKeys[size_t(k)].Next)
+        InsertSlot(FReadSlots, k, FKeys[size_t(k)].Hash);
+}
+
+void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value) {
     Section& s = FSections[size_t(SectionIndex)];
+    const size_t room = size_t(s.Count + 1) * 2;
+    if (SectionIndex != FReadSection || FReadSlots.size() < room) StartReading(SectionIndex, room);
+    const uint32_t hash = FTextAscii ? LaneHash(Name) : NameHash(Name);
+    const size_t mask = FReadSlots.size() - 1;
+    size_t i = Spread(hash) & mask;
+    for (; FReadSlots[i] >= 0; i = (i + 1) & mask) {
+        const Key& k = FKeys[size_t(FReadSlots[i])];
+        if (k.Hash == hash && SameName(k.Name, Name)) return; // given before: the first counts
+    }
+    const int k = int(FKeys.size());
+    FKeys.push_back(Key{Name, Value, hash, SectionIndex});
     (s.Last >= 0 ? FKeys[size_t(s.Last)].Next : s.First) = k;
     s.Last = k;
     ++s.Count;
-    s.Checked = false;
+    FReadSlots[i] = k;
 }
 
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
@@ -344,7 +337,6 @@ int TMemIniFile::NextKey(int SectionIndex, int Cursor) const {
 bool TMemIniFile::LookUpValue(int SectionIndex, QStringView Ident, QStringView& Value,
                               int& Cursor) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return false;
-    CheckSection(SectionIndex);
     // Keys are mostly read in the order they are written: try the one after the last found.
     const int next = NextKey(SectionIndex, Cursor);
     const int k = next >= 0 && SameName(FKeys[next].Name, Ident)
@@ -358,7 +350,6 @@ bool TMemIniFile::LookUpValue(int SectionIndex, QStringView Ident, QStringView& 
 
 int TMemIniFile::KeyCount(int SectionIndex) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return 0;
-    CheckSection(SectionIndex);
     return FSections[SectionIndex].Count;
 }
 
@@ -425,7 +416,6 @@ QStringList TMemIniFile::Sections() const {
 void TMemIniFile::EraseSection(const QString& SectionName) {
     const int erased = SectionIndex(SectionName);
     if (erased < 0) return;
-    for (int s = 0; s < int(FSections.size()); ++s) CheckSection(s);
     std::vector<Section> sections = std::move(FSections);
     std::vector<Key> keys = std::move(FKeys);
     sections.erase(sections.begin() + erased);

@@ -4,9 +4,9 @@
 // unreadable value gives the caller's default.
 //
 // The text is kept as given and indexed by views into it, so that reading a skin's hundreds of
-// lines allocates nothing per line or key and looking a key up allocates nothing at all. Keys
-// read from a text are hashed only when first needed: a section's keys when the section is first
-// looked at (to drop a key given twice), all of them when a key is first looked up other than
+// lines allocates nothing per line or key and looking a key up allocates nothing at all. While a
+// text is read, a key given twice in a section is dropped with the help of a small table for the
+// section being read; the table of all keys is built when a key is first looked up other than
 // through a cursor.
 
 #include "platform/Strings.h"
@@ -48,8 +48,7 @@ public:
     // found, and the key after it is tried before any lookup.
     bool FindValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const {
         // The usual read: the key after the cursor, written exactly as Ident.
-        if (Cursor >= 0 && size_t(Cursor) < FKeys.size() && FKeys[Cursor].Section == SectionIndex &&
-            FSections[size_t(SectionIndex)].Checked) {
+        if (Cursor >= 0 && size_t(Cursor) < FKeys.size() && FKeys[Cursor].Section == SectionIndex) {
             const int next = FKeys[Cursor].Next;
             if (next >= 0 && SameUnits(FKeys[next].Name, Ident)) {
                 Value = FKeys[next].Value;
@@ -63,7 +62,6 @@ public:
     // Visit(key, value) for the keys of a section in file order.
     template <class F> void ForEachKey(int SectionIndex, F Visit) const {
         if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return;
-        CheckSection(SectionIndex);
         for (int k = FSections[SectionIndex].First; k >= 0; k = FKeys[k].Next)
             Visit(FKeys[k].Name, FKeys[k].Value);
     }
@@ -81,12 +79,11 @@ private:
         QStringView Name;
         uint32_t Hash;
         int First = -1, Last = -1, Count = 0;
-        bool Checked = true; // no key twice in the chain; keys read from a text are not yet
     };
     struct Key {
         QStringView Name, Value;
-        uint32_t Hash;     // of the name alone, once hashed
-        int Section;       // -1 for a key dropped as given twice
+        uint32_t Hash; // of the name alone
+        int Section;
         int Next = -1;     // the section's next key
         int OwnValue = -1; // the stored string the value was written to, if any
     };
@@ -115,14 +112,15 @@ private:
     int AddSection(QStringView Name);
     // Adds the key unless the section has it (the first value counts); gives its position.
     int AddKey(int Section, QStringView Name, QStringView Value);
-    // Adds a key read from a text; whether the section had it is settled by CheckSection.
-    void AppendKey(int Section, QStringView Name, QStringView Value);
+    // Adds a key read from a text unless the section has it already.
+    void ReadKey(int Section, QStringView Name, QStringView Value);
+    // Fills the table of the section being read with the keys it has, in a table of at least
+    // Room slots.
+    void StartReading(int Section, size_t Room);
     int Link();
     int NextKey(int SectionIndex, int Cursor) const;
     int FindKey(int Section, QStringView Name, uint32_t Hash) const;
-    // Hashes a section's keys and drops those given twice, once.
-    void CheckSection(int SectionIndex) const;
-    // Builds the key table (checking every section first), with room for Coming more keys.
+    // Builds the key table, with room for Coming more keys.
     void IndexKeys(size_t Coming = 0) const;
     static void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash);
     void RehashSections();
@@ -131,13 +129,16 @@ private:
 
     // The texts the views point into: the lines or text read, names and values written.
     std::vector<QString> FStore;
-    // Mutable for the hashing and checking done when first needed, which changes no content.
-    mutable std::vector<Section> FSections;
-    mutable std::vector<Key> FKeys;
+    std::vector<Section> FSections;
+    std::vector<Key> FKeys;
     // Open addressing: positions in FSections / FKeys, -1 for a free slot. The key table exists
     // while FKeysIndexed.
     std::vector<int> FSectionSlots;
+    // Built when first needed, which changes no content.
     mutable std::vector<int> FKeySlots;
     mutable bool FKeysIndexed = false;
+    // While a text is read: the keys of the section being read, by name.
+    std::vector<int> FReadSlots;
+    int FReadSection = -1;
     bool FTextAscii = false; // every key read from the text has only ASCII names
 };
