@@ -210,6 +210,22 @@ TDateTime StrToDateTime(const QString& S) {
 }
 
 bool TryStrToInt(QStringView S, int& Value) {
+    // The usual form, an optional "-" and one to nine digits, in one pass without a branch per
+    // digit.
+    if (const qsizetype n = S.size(); n > 0 && n <= 10) {
+        const char16_t* p = S.utf16();
+        const bool negative = p[0] == u'-';
+        uint32_t v = 0, other = 0;
+        for (qsizetype i = negative ? 1 : 0; i < n; ++i) {
+            const uint32_t d = uint32_t(p[i]) - u'0';
+            other |= d >= 10 ? 1 : 0;
+            v = v * 10 + d;
+        }
+        if (!other && n - (negative ? 1 : 0) >= 1 && n - (negative ? 1 : 0) <= 9) {
+            Value = negative ? -int(v) : int(v);
+            return true;
+        }
+    }
     int pos = 0;
     while (pos < S.size() && S[pos] == ' ') ++pos;
     bool negative = false;

@@ -139,10 +139,6 @@ QString SkinAlignmentToStr(TAlignment A) {
     }
 }
 
-bool TSkinIniExchange::Find(TSkinKey Key, QStringView& Value) const {
-    return FIni.FindValue(FSectionIndex, Key.View, Value, FCursor);
-}
-
 void TSkinIniExchange::Int(TSkinKey Key, int& V, int Default) {
     if (FWriting)
         FIni.WriteInteger(FSection, Key.View.toString(), V);

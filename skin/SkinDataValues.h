@@ -72,7 +72,9 @@ public:
 
 private:
     // The value of Key as written, without a copy; false when the section lacks the key.
-    bool Find(TSkinKey Key, QStringView& Value) const;
+    bool Find(TSkinKey Key, QStringView& Value) const {
+        return FIni.FindValue(FSectionIndex, Key.View, Value, FCursor);
+    }
     // Runs a conversion, naming the section and key in the message when it fails.
     template <typename F> auto InSection(TSkinKey Key, F Convert) const {
         try {
