@@ -128,8 +128,16 @@ TEST(SysUtilsText, IntegersParseStrictly) {
     EXPECT_EQ(StrToInt("  30"), 30);
     EXPECT_EQ(StrToInt("2147483647"), 2147483647);
     EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
-    for (const char* bad : {"", " ", "30 ", "3 0", "-", "0x1F", "$1F", "1e3", "2147483648",
-                            "-2147483649", "99999999999999999999", "二十八"}) {
+    // Either side of the nine digits read in one pass.
+    EXPECT_EQ(StrToInt("999999999"), 999999999);
+    EXPECT_EQ(StrToInt("-999999999"), -999999999);
+    EXPECT_EQ(StrToInt("1000000000"), 1000000000);
+    EXPECT_EQ(StrToInt("-1000000000"), -1000000000);
+    EXPECT_EQ(StrToInt("00000000012"), 12);
+    EXPECT_EQ(StrToInt("-0"), 0);
+    for (const char* bad :
+         {"", " ", "30 ", "3 0", "-", "0x1F", "$1F", "1e3", "2147483648", "-2147483649",
+          "99999999999999999999", "二十八", "1/2", "9:", "12-3", "--1", "-+1", "1\n"}) {
         int v = 0;
         EXPECT_FALSE(TryStrToInt(QString::fromUtf8(bad), v)) << bad;
     }

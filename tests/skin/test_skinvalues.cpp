@@ -99,6 +99,17 @@ TEST(SkinValues, SectionsAndKeysIgnoreCaseValuesKeepIt) {
     // A section named twice continues the first one.
     EXPECT_EQ(ini.ReadInteger("menuitem", "x", 0), 1);
     EXPECT_EQ(ini.Sections().size(), 1);
+    // Read in file order through an exchange, whose key names are lower case.
+    TMemIniFile upper = Section("PictureIndex=5\nSkinRect=1,2,3,4\nCURSORINDEX=2\n");
+    TSkinIniExchange x(upper, "s", false);
+    int picture = 0, cursor = 0;
+    TRect r;
+    x.Int(u"pictureindex", picture);
+    x.Rect(u"skinrect", r);
+    x.Int(u"cursorindex", cursor);
+    EXPECT_EQ(picture, 5);
+    EXPECT_EQ(r.Right, 3);
+    EXPECT_EQ(cursor, 2);
 }
 
 TEST(SkinValues, ARectNamesItsSectionAndKeyWhenItCannotBeRead) {
