@@ -287,8 +287,7 @@ void TMemIniFile::StartReading(int SectionIndex, size_t Room) {
 }
 
 void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value) {
-    Section& s = FSections[size_t(SectionIndex)];
-    const size_t room = size_t(s.Count + 1) * 2;
+    const size_t room = size_t(FSections[size_t(SectionIndex)].Count + 1) * 2;
     if (SectionIndex != FReadSection || FReadSlots.size() < room) StartReading(SectionIndex, room);
     const uint32_t hash = FTextAscii ? LaneHash(Name) : NameHash(Name);
     const size_t mask = FReadSlots.size() - 1;
@@ -297,12 +296,8 @@ void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value)
         const Key& k = FKeys[size_t(FReadSlots[i])];
         if (k.Hash == hash && SameName(k.Name, Name)) return; // given before: the first counts
     }
-    const int k = int(FKeys.size());
     FKeys.push_back(Key{Name, Value, hash, SectionIndex});
-    (s.Last >= 0 ? FKeys[size_t(s.Last)].Next : s.First) = k;
-    s.Last = k;
-    ++s.Count;
-    FReadSlots[i] = k;
+    FReadSlots[i] = Link();
 }
 
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
