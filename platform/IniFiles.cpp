@@ -268,7 +268,7 @@ int TMemIniFile::FindKey(int SectionIndex, QStringView Name, uint32_t Hash) cons
 }
 
 // Appends the last key to its section's chain.
-int TMemIniFile::Link() {
+inline int TMemIniFile::Link() {
     const int k = int(FKeys.size()) - 1;
     Section& s = FSections[FKeys[k].Section];
     (s.Last >= 0 ? FKeys[s.Last].Next : s.First) = k;

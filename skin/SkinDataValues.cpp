@@ -29,8 +29,7 @@ bool PlainFields(QStringView S, int* Out, int Count) {
 }
 
 // Splits at "," and turns each field into a number after dropping everything but digits.
-void ParseFields(QStringView S, int* Out, int Count, const char* What) {
-    if (PlainFields(S, Out, Count)) return;
+[[gnu::noinline]] void ParseAnyFields(QStringView S, int* Out, int Count, const char* What) {
     auto fail = [&](const QString& Why) {
         throw EConvertError(QStringLiteral("皮肤定义中的%1值“%2”%3，请检查皮肤文件。")
                                 .arg(QString::fromLatin1(What), S.toString(), Why));
@@ -58,6 +57,10 @@ void ParseFields(QStringView S, int* Out, int Count, const char* What) {
     }
     endField();
     if (field != Count) fail(QStringLiteral("应有 %1 个以逗号分隔的数").arg(Count));
+}
+
+void ParseFields(QStringView S, int* Out, int Count, const char* What) {
+    if (!PlainFields(S, Out, Count)) ParseAnyFields(S, Out, Count, What);
 }
 
 struct StyleWord {
