@@ -163,6 +163,29 @@ QStringView TMemIniFile::Own(const QString& S) {
     return FStore.back();
 }
 
+void TMemIniFile::StartReading(int SectionIndex, size_t Room) {
+    FReadSection = SectionIndex;
+    size_t n = 64;
+    while (n < Room) n *= 2;
+    FReadSlots.assign(n, -1);
+    for (int k = FSections[size_t(SectionIndex)].First; k >= 0; k = FKeys[size_t(k)].Next)
+        InsertSlot(FReadSlots, k, FKeys[size_t(k)].Hash);
+}
+
+inline void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value) {
+    const size_t room = size_t(FSections[size_t(SectionIndex)].Count + 1) * 2;
+    if (SectionIndex != FReadSection || FReadSlots.size() < room) StartReading(SectionIndex, room);
+    const uint32_t hash = FTextAscii ? LaneHash(Name) : NameHash(Name);
+    const size_t mask = FReadSlots.size() - 1;
+    size_t i = Spread(hash) & mask;
+    for (; FReadSlots[i] >= 0; i = (i + 1) & mask) {
+        const Key& k = FKeys[size_t(FReadSlots[i])];
+        if (k.Hash == hash && SameName(k.Name, Name)) return; // given before: the first counts
+    }
+    FKeys.push_back(Key{Name, Value, hash, SectionIndex});
+    FReadSlots[i] = Link();
+}
+
 // Reads the line from P to End (a section, a key or nothing); Equals is its first "=" or End.
 // Blanks and control characters around names and values do not count.
 void TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals,
@@ -275,29 +298,6 @@ inline int TMemIniFile::Link() {
     s.Last = k;
     ++s.Count;
     return k;
-}
-
-void TMemIniFile::StartReading(int SectionIndex, size_t Room) {
-    FReadSection = SectionIndex;
-    size_t n = 64;
-    while (n < Room) n *= 2;
-    FReadSlots.assign(n, -1);
-    for (int k = FSections[size_t(SectionIndex)].First; k >= 0; k = FKeys[size_t(k)].Next)
-        InsertSlot(FReadSlots, k, FKeys[size_t(k)].Hash);
-}
-
-void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value) {
-    const size_t room = size_t(FSections[size_t(SectionIndex)].Count + 1) * 2;
-    if (SectionIndex != FReadSection || FReadSlots.size() < room) StartReading(SectionIndex, room);
-    const uint32_t hash = FTextAscii ? LaneHash(Name) : NameHash(Name);
-    const size_t mask = FReadSlots.size() - 1;
-    size_t i = Spread(hash) & mask;
-    for (; FReadSlots[i] >= 0; i = (i + 1) & mask) {
-        const Key& k = FKeys[size_t(FReadSlots[i])];
-        if (k.Hash == hash && SameName(k.Name, Name)) return; // given before: the first counts
-    }
-    FKeys.push_back(Key{Name, Value, hash, SectionIndex});
-    FReadSlots[i] = Link();
 }
 
 int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
