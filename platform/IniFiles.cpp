@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 namespace {
 
@@ -105,6 +104,19 @@ uint32_t Spread(uint32_t H) {
     return H ^ (H >> 13);
 }
 
+// Open addressing over positions (-1 for a free slot): the slot of the item Matches accepts, or
+// the free slot where the probe for Hash ends.
+template <class Same> size_t Probe(const std::vector<int>& Slots, uint32_t Hash, Same Matches) {
+    const size_t mask = Slots.size() - 1;
+    size_t i = Spread(Hash) & mask;
+    while (Slots[i] >= 0 && !Matches(Slots[i])) i = (i + 1) & mask;
+    return i;
+}
+
+void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash) {
+    Slots[Probe(Slots, Hash, [](int) { return false; })] = Item;
+}
+
 } // namespace
 
 void TMemIniFile::Clear() {
@@ -114,8 +126,6 @@ void TMemIniFile::Clear() {
     FSectionSlots.clear();
     FKeySlots.clear();
     FKeysIndexed = false;
-    FTextAscii = false;
-    FReadSection = -1;
 }
 
 void TMemIniFile::SetText(const QString& Text) {
@@ -125,11 +135,11 @@ void TMemIniFile::SetText(const QString& Text) {
     const QStringView whole = Own(text);
     const char16_t* const base = whole.utf16();
     const TTextMarks marks(whole, u'=');
-    FTextAscii = marks.Ascii();
-    int current = -1;
+    TextReading reading;
+    reading.Ascii = marks.Ascii();
     // Line breaks as TStrings::SetText has them: "\r\n", "\n" or "\r".
     marks.ForEachLine(base, [&](qsizetype Start, qsizetype End, qsizetype Equals) {
-        ParseLine(base + Start, base + End, base + Equals, current);
+        ParseLine(base + Start, base + End, base + Equals, reading);
     });
 }
 
@@ -150,11 +160,11 @@ void TMemIniFile::SetStrings(const TStrings& Lines) {
     Clear();
     FStore.reserve(lines.size());
     Reserve(count);
-    int current = -1;
+    TextReading reading;
     for (const QString& line : lines) {
         const QStringView text = Own(line);
         const char16_t* const end = text.utf16() + text.size();
-        ParseLine(text.utf16(), end, std::find(text.utf16(), end, u'='), current);
+        ParseLine(text.utf16(), end, std::find(text.utf16(), end, u'='), reading);
     }
 }
 
@@ -163,48 +173,46 @@ QStringView TMemIniFile::Own(const QString& S) {
     return FStore.back();
 }
 
-void TMemIniFile::StartReading(int SectionIndex, size_t Room) {
-    FReadSection = SectionIndex;
-    size_t n = 64;
-    while (n < Room) n *= 2;
-    FReadSlots.assign(n, -1);
-    for (int k = FSections[size_t(SectionIndex)].First; k >= 0; k = FKeys[size_t(k)].Next)
-        InsertSlot(FReadSlots, k, FKeys[size_t(k)].Hash);
-}
-
-inline void TMemIniFile::ReadKey(int SectionIndex, QStringView Name, QStringView Value) {
-    const size_t room = size_t(FSections[size_t(SectionIndex)].Count + 1) * 2;
-    if (SectionIndex != FReadSection || FReadSlots.size() < room) StartReading(SectionIndex, room);
-    const uint32_t hash = FTextAscii ? LaneHash(Name) : NameHash(Name);
-    const size_t mask = FReadSlots.size() - 1;
-    size_t i = Spread(hash) & mask;
-    for (; FReadSlots[i] >= 0; i = (i + 1) & mask) {
-        const Key& k = FKeys[size_t(FReadSlots[i])];
-        if (k.Hash == hash && SameName(k.Name, Name)) return; // given before: the first counts
+inline void TMemIniFile::ReadKey(TextReading& R, QStringView Name, QStringView Value) {
+    const int section = R.Section;
+    const size_t room = size_t(FSections[size_t(section)].Count + 1) * 2;
+    if (section != R.Slotted || R.Slots.size() < room) {
+        // The section's keys so far (some when it was named before) in a table of its own.
+        R.Slotted = section;
+        size_t n = 64;
+        while (n < room) n *= 2;
+        R.Slots.assign(n, -1);
+        for (int k = FSections[size_t(section)].First; k >= 0; k = FKeys[size_t(k)].Next)
+            InsertSlot(R.Slots, k, FKeys[size_t(k)].Hash);
     }
-    FKeys.push_back(Key{Name, Value, hash, SectionIndex});
-    FReadSlots[i] = Link();
+    const uint32_t hash = R.Ascii ? LaneHash(Name) : NameHash(Name);
+    const size_t i = Probe(R.Slots, hash, [&](int K) {
+        return FKeys[size_t(K)].Hash == hash && SameName(FKeys[size_t(K)].Name, Name);
+    });
+    if (R.Slots[i] >= 0) return; // given before: the first counts
+    FKeys.push_back(Key{Name, Value, hash, section});
+    R.Slots[i] = Link();
 }
 
 // Reads the line from P to End (a section, a key or nothing); Equals is its first "=" or End.
 // Blanks and control characters around names and values do not count.
 void TMemIniFile::ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals,
-                            int& Current) {
+                            TextReading& R) {
     while (P < End && *P <= u' ') ++P;
     if (P == End || *P == u';') return;
     if (*P == u'[') {
         const char16_t* close = std::find(P + 1, End, u']');
-        Current = AddSection(Trimmed(QStringView(P + 1, close)));
+        R.Section = AddSection(Trimmed(QStringView(P + 1, close)));
         return;
     }
-    if (Equals == End || Current < 0) return;
+    if (Equals == End || R.Section < 0) return;
     const char16_t* nameEnd = Equals;
     while (nameEnd > P && nameEnd[-1] <= u' ') --nameEnd;
     const char16_t* value = Equals + 1;
     while (value < End && *value <= u' ') ++value;
     const char16_t* valueEnd = End;
     while (valueEnd > value && valueEnd[-1] <= u' ') --valueEnd;
-    ReadKey(Current, QStringView(P, nameEnd), QStringView(value, valueEnd));
+    ReadKey(R, QStringView(P, nameEnd), QStringView(value, valueEnd));
 }
 
 void TMemIniFile::GetStrings(TStrings& Lines) const {
@@ -221,13 +229,6 @@ void TMemIniFile::GetStrings(TStrings& Lines) const {
         Lines.Add(QString());
     }
     Lines.EndUpdate();
-}
-
-void TMemIniFile::InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash) {
-    const size_t mask = Slots.size() - 1;
-    size_t i = Spread(Hash) & mask;
-    while (Slots[i] >= 0) i = (i + 1) & mask;
-    Slots[i] = Item;
 }
 
 uint32_t TMemIniFile::KeySlotHash(const Key& K) const {
@@ -254,40 +255,45 @@ void TMemIniFile::IndexKeys(size_t Coming) const {
     FKeysIndexed = true;
 }
 
+// The section's slot in FSectionSlots, or the free slot where it would go.
+size_t TMemIniFile::SectionSlot(QStringView Name, uint32_t Hash) const {
+    return Probe(FSectionSlots, Hash, [&](int S) {
+        return FSections[size_t(S)].Hash == Hash && SameName(FSections[size_t(S)].Name, Name);
+    });
+}
+
 int TMemIniFile::SectionIndex(QStringView Name) const {
     if (FSectionSlots.empty()) return -1;
-    const uint32_t hash = NameHash(Name);
-    const size_t mask = FSectionSlots.size() - 1;
-    for (size_t i = Spread(hash) & mask; FSectionSlots[i] >= 0; i = (i + 1) & mask) {
-        const Section& s = FSections[FSectionSlots[i]];
-        if (s.Hash == hash && SameName(s.Name, Name)) return FSectionSlots[i];
-    }
-    return -1;
+    return FSectionSlots[SectionSlot(Name, NameHash(Name))];
 }
 
 int TMemIniFile::AddSection(QStringView Name) {
-    const int found = SectionIndex(Name);
-    if (found >= 0) return found;
-    FSections.push_back(Section{Name, NameHash(Name)});
+    const uint32_t hash = NameHash(Name);
+    if (!FSectionSlots.empty()) {
+        const size_t i = SectionSlot(Name, hash);
+        if (FSectionSlots[i] >= 0) return FSectionSlots[i];
+    }
+    FSections.push_back(Section{Name, hash});
     const int s = int(FSections.size()) - 1;
     if (FSectionSlots.size() < FSections.size() * 2 + 2)
         RehashSections();
     else
-        InsertSlot(FSectionSlots, s, FSections[s].Hash);
+        InsertSlot(FSectionSlots, s, hash);
     return s;
 }
 
 int TMemIniFile::FindKey(int SectionIndex, QStringView Name, uint32_t Hash) const {
     if (SectionIndex < 0 || SectionIndex >= int(FSections.size())) return -1;
     IndexKeys();
-    const uint32_t slotHash = SlotHash(Hash, SectionIndex);
-    const size_t mask = FKeySlots.size() - 1;
-    for (size_t i = Spread(slotHash) & mask; FKeySlots[i] >= 0; i = (i + 1) & mask) {
-        const Key& k = FKeys[FKeySlots[i]];
-        if (k.Hash == Hash && k.Section == SectionIndex && SameName(k.Name, Name))
-            return FKeySlots[i];
-    }
-    return -1;
+    return FKeySlots[KeySlot(SectionIndex, Name, Hash)];
+}
+
+// The key's slot in FKeySlots, or the free slot where it would go.
+size_t TMemIniFile::KeySlot(int SectionIndex, QStringView Name, uint32_t Hash) const {
+    return Probe(FKeySlots, SlotHash(Hash, SectionIndex), [&](int K) {
+        const Key& k = FKeys[size_t(K)];
+        return k.Hash == Hash && k.Section == SectionIndex && SameName(k.Name, Name);
+    });
 }
 
 // Appends the last key to its section's chain.
@@ -304,13 +310,8 @@ int TMemIniFile::AddKey(int SectionIndex, QStringView Name, QStringView Value) {
     IndexKeys(1);
     // One probe both finds a key the section has and the free slot a new one takes.
     const uint32_t hash = NameHash(Name);
-    const size_t mask = FKeySlots.size() - 1;
-    size_t i = Spread(SlotHash(hash, SectionIndex)) & mask;
-    for (; FKeySlots[i] >= 0; i = (i + 1) & mask) {
-        const Key& k = FKeys[FKeySlots[i]];
-        if (k.Hash == hash && k.Section == SectionIndex && SameName(k.Name, Name))
-            return FKeySlots[i];
-    }
+    const size_t i = KeySlot(SectionIndex, Name, hash);
+    if (FKeySlots[i] >= 0) return FKeySlots[i];
     FKeys.push_back(Key{Name, Value, hash, SectionIndex});
     const int k = Link();
     FKeySlots[i] = k;

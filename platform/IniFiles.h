@@ -107,22 +107,28 @@ private:
         return word(a + n - 4) == word(b + n - 4);
     }
     bool LookUpValue(int SectionIndex, QStringView Ident, QStringView& Value, int& Cursor) const;
-    void ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals, int& Current);
+    // What reading a text keeps track of: the section its lines go to, whether the text is all
+    // ASCII, and the keys of one section by name, to drop a key given twice.
+    struct TextReading {
+        int Section = -1;
+        bool Ascii = false;
+        int Slotted = -1; // the section Slots holds
+        std::vector<int> Slots;
+    };
+    void ParseLine(const char16_t* P, const char16_t* End, const char16_t* Equals, TextReading& R);
     void Reserve(qsizetype Lines);
     int AddSection(QStringView Name);
     // Adds the key unless the section has it (the first value counts); gives its position.
     int AddKey(int Section, QStringView Name, QStringView Value);
-    // Adds a key read from a text unless the section has it already.
-    void ReadKey(int Section, QStringView Name, QStringView Value);
-    // Fills the table of the section being read with the keys it has, in a table of at least
-    // Room slots.
-    void StartReading(int Section, size_t Room);
+    // Adds a key read from a text to R's section unless the section has it already.
+    void ReadKey(TextReading& R, QStringView Name, QStringView Value);
     int Link();
     int NextKey(int SectionIndex, int Cursor) const;
     int FindKey(int Section, QStringView Name, uint32_t Hash) const;
+    size_t KeySlot(int Section, QStringView Name, uint32_t Hash) const;
+    size_t SectionSlot(QStringView Name, uint32_t Hash) const;
     // Builds the key table, with room for Coming more keys.
     void IndexKeys(size_t Coming = 0) const;
-    static void InsertSlot(std::vector<int>& Slots, int Item, uint32_t Hash);
     void RehashSections();
     uint32_t KeySlotHash(const Key& K) const;
     QStringView Own(const QString& S);
@@ -137,8 +143,4 @@ private:
     // Built when first needed, which changes no content.
     mutable std::vector<int> FKeySlots;
     mutable bool FKeysIndexed = false;
-    // While a text is read: the keys of the section being read, by name.
-    std::vector<int> FReadSlots;
-    int FReadSection = -1;
-    bool FTextAscii = false; // every key read from the text has only ASCII names
 };

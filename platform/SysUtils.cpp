@@ -215,13 +215,14 @@ bool TryStrToInt(QStringView S, int& Value) {
     if (const qsizetype n = S.size(); n > 0 && n <= 10) {
         const char16_t* p = S.utf16();
         const bool negative = p[0] == u'-';
+        const qsizetype first = negative ? 1 : 0, digits = n - first;
         uint32_t v = 0, other = 0;
-        for (qsizetype i = negative ? 1 : 0; i < n; ++i) {
+        for (qsizetype i = first; i < n; ++i) {
             const uint32_t d = uint32_t(p[i]) - u'0';
             other |= d >= 10 ? 1 : 0;
             v = v * 10 + d;
         }
-        if (!other && n - (negative ? 1 : 0) >= 1 && n - (negative ? 1 : 0) <= 9) {
+        if (!other && digits >= 1 && digits <= 9) {
             Value = negative ? -int(v) : int(v);
             return true;
         }

@@ -42,13 +42,8 @@ TTextMarks::TTextMarks(QStringView Text, char16_t Mark) : FSize(Text.size()) {
     }
 }
 
-qsizetype TTextMarks::NextFar(const std::vector<uint64_t>& Bits, qsizetype From) const {
-    if (From >= FSize) return FSize;
-    size_t w = size_t(From >> 6);
-    uint64_t word = Bits[w] & (~uint64_t(0) << (From & 63));
-    while (!word) {
-        if (++w == Bits.size()) return FSize;
-        word = Bits[w];
-    }
-    return std::min(qsizetype(w * 64 + size_t(std::countr_zero(word))), FSize);
+qsizetype TTextMarks::NextAfter(const std::vector<uint64_t>& Bits, size_t Word) const {
+    for (size_t w = Word + 1; w < Bits.size(); ++w)
+        if (Bits[w]) return std::min(qsizetype(w * 64 + size_t(std::countr_zero(Bits[w]))), FSize);
+    return FSize;
 }

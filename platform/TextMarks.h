@@ -1,7 +1,8 @@
 #pragma once
 // Where a text's line breaks and one chosen character are, as bits of 64 units a word, found in
 // one pass over the text (sixteen units a step where the processor allows). A reader of many
-// short lines then finds each line's end and the character without a loop over its units.
+// short lines then visits each line with its end and the character, without a loop over its
+// units.
 
 #include <QStringView>
 #include <algorithm>
@@ -12,8 +13,6 @@
 class TTextMarks {
 public:
     TTextMarks(QStringView Text, char16_t Mark);
-    // The first line break ("\r" or "\n") at or after From; the text's length without one.
-    qsizetype NextBreak(qsizetype From) const { return Next(FBreaks, From); }
     // The first Mark at or after From; the text's length without one.
     qsizetype NextMark(qsizetype From) const { return Next(FMarks, From); }
     // True when every unit of the text is below 0x80.
@@ -35,15 +34,14 @@ public:
     }
 
 private:
+    // The first set bit at or after From: in From's own word inline, further on out of line.
     qsizetype Next(const std::vector<uint64_t>& Bits, qsizetype From) const {
-        if (From < FSize) {
-            const uint64_t word = Bits[size_t(From >> 6)] & (~uint64_t(0) << (From & 63));
-            if (word)
-                return std::min(qsizetype((From & ~qsizetype(63)) + std::countr_zero(word)), FSize);
-        }
-        return NextFar(Bits, From);
+        if (From >= FSize) return FSize;
+        const uint64_t word = Bits[size_t(From >> 6)] & (~uint64_t(0) << (From & 63));
+        if (!word) return NextAfter(Bits, size_t(From >> 6));
+        return std::min(qsizetype((From & ~qsizetype(63)) + std::countr_zero(word)), FSize);
     }
-    qsizetype NextFar(const std::vector<uint64_t>& Bits, qsizetype From) const;
+    qsizetype NextAfter(const std::vector<uint64_t>& Bits, size_t Word) const;
     std::vector<uint64_t> FBreaks, FMarks;
     qsizetype FSize;
     bool FAscii = true;

@@ -60,7 +60,7 @@ std::vector<std::pair<QStringView, QStringView>> ReadSkinListEntries(const TMemI
     const int section = Ini.SectionIndex(Section);
     int count = 0;
     if (QStringView text; Ini.FindValue(section, QStringView(u"count"), text))
-        if (!TryStrToInt(QString::fromRawData(text.data(), text.size()), count)) count = 0;
+        if (!TryStrToInt(text, count)) count = 0;
     std::vector<std::pair<int, QStringView>> numbered;
     Ini.ForEachKey(section, [&](QStringView Key, QStringView Value) {
         const int n = ListPosition(Key, count);
